@@ -1,0 +1,1 @@
+#include "recordio/recordio.h"

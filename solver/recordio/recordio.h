@@ -1,0 +1,203 @@
+// Record input and output of the solver: fixed-column reads and writes in the
+// style of a line-printer run-time, list-directed reads, and sequential record
+// units (files and scratch files) with rewind and backspace.
+//
+// Nothing here depends on the process locale: numbers always use a full stop.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <initializer_list>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace recordio {
+
+// A failure of the record I/O: a missing input file, an output file that cannot
+// be created, a field that cannot be converted, or the end of a file inside a
+// read. what() names the file (or unit) and the problem. A run ends on it.
+class IoError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A malformed format description (a programming error, not a data error).
+class FormatError : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
+
+// ---------------------------------------------------------------------------
+// Writing.
+//
+// A format description is a comma-separated list in the usual notation:
+//   'text'      literal text ('' inside stands for one quote)
+//   nX          n blanks (written also at the end of a record)
+//   Tn          continue at column n (pads with blanks or moves back)
+//   Iw          integer, right-justified in w columns
+//   Fw.d        fixed point, d decimals, right-justified in w columns
+//   kPFw.d      the value times 10^k as Fw.d (2PF5.2 of 0.7808 is "78.08")
+//   Ew.d        0.ddddE+xx, d digits after the point
+//   1PEw.d      d.dddE+xx (scientific), d digits after the point
+//   Aw          text field: the first w characters, or right-justified
+//   A           text field as long as the text
+//   /           ends the record and starts the next one
+//   n(...)      group repeated n times; nI5 etc. repeat one descriptor
+// A scale factor applies to its own descriptor only. A value too wide for its
+// field fills the field with asterisks. Output stops at the first value field
+// for which no value is left; the record ends there. If values remain at the end
+// of the format, a new record begins and the format is reused from its last
+// top-level group (or from its start when it has none).
+// ---------------------------------------------------------------------------
+
+using Value = std::variant<long long, double, std::string>;
+
+// A parsed format description; parse once, use many times.
+class Format {
+ public:
+  explicit Format(std::string_view description);  // throws FormatError
+  ~Format();
+  Format(const Format&);
+  Format& operator=(const Format&);
+  Format(Format&&) noexcept;
+  Format& operator=(Format&&) noexcept;
+
+  struct Item;  // opaque parsed item list
+
+ private:
+  friend std::vector<std::string> formatRecords(const Format&, std::span<const Value>);
+  std::vector<Item> items_;
+  std::ptrdiff_t reversionStart_ = 0;
+};
+
+// Formats the values under the format. Returns the records it produces, without
+// line ends (a list that begins with / yields an empty first record, and so on).
+std::vector<std::string> formatRecords(const Format& format, std::span<const Value> values);
+std::vector<std::string> formatRecords(std::string_view format,
+                                       std::initializer_list<Value> values = {});
+
+// Single-field helpers, the building blocks of formatRecords; each returns
+// exactly w characters.
+std::string formatI(long long value, int w);                 // "   42"
+std::string formatF(double value, int w, int d);             // F7.1 of 20 -> "   20.0"
+std::string formatE(double value, int w, int d, int scale);  // scale 0: " 0.12345E+02"; 1: " 6.28E+09"
+std::string formatA(std::string_view text, int w);
+
+// List-directed (free-form) output of one value: a leading blank, then an integer
+// in plain decimal, or a real with 15 significant digits.
+std::string listDirected(long long value);
+std::string listDirected(double value);
+
+// ---------------------------------------------------------------------------
+// Reading fixed fields. A blank field reads as 0. Real fields accept fixed or
+// exponent form with an optional sign; a field without a decimal point has
+// `impliedDecimals` implied decimals ("1500" in E10.3 reads 1.5). A field holding
+// only "." or only an exponent reads as 0. Anything else malformed throws IoError
+// (whose message names the field; callers add the file).
+// ---------------------------------------------------------------------------
+
+long long readInteger(std::string_view field);
+double readReal(std::string_view field, int impliedDecimals);
+
+// Reads a record under a format of A, I, F, E and X descriptors (and groups).
+// A record shorter than the fields is padded with blanks. A fields give their
+// text as std::string, I fields long long, F and E fields double.
+std::vector<Value> readFields(std::string_view record, const Format& format);
+std::vector<Value> readFields(std::string_view record, std::string_view format);
+
+// ---------------------------------------------------------------------------
+// Units: sequential record files.
+// ---------------------------------------------------------------------------
+
+// Where output records go. The listing and the graph-data file are sinks, so the
+// numerical core never opens a file and tests capture records in memory.
+class RecordSink {
+ public:
+  virtual ~RecordSink() = default;
+  virtual void put(std::string_view record) = 0;
+  // Writes each record of a formatted list.
+  void put(const std::vector<std::string>& records);
+};
+
+// Keeps records in memory (for tests and for scratch use).
+class MemorySink : public RecordSink {
+ public:
+  using RecordSink::put;
+  void put(std::string_view record) override { records.emplace_back(record); }
+  std::vector<std::string> records;
+};
+
+// An output file created or replaced at open; every record ends with CR LF and
+// goes to the file at once, so what was written stays if the run fails later.
+class FileSink : public RecordSink {
+ public:
+  explicit FileSink(const std::filesystem::path& path);  // throws IoError
+  ~FileSink() override;
+  FileSink(const FileSink&) = delete;
+  FileSink& operator=(const FileSink&) = delete;
+  using RecordSink::put;
+  void put(std::string_view record) override;  // throws IoError on a write failure
+  void close();
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+// A sequential unit held in memory: an input file read whole (line ends CR LF
+// or LF), or a scratch file. Supports read, write at the current position (which
+// truncates what follows, as a sequential file does), rewind and backspace.
+class RecordUnit {
+ public:
+  // A new empty scratch unit; `name` is used in messages.
+  explicit RecordUnit(std::string name);
+  // Loads an existing file; throws IoError when it does not exist or cannot be read.
+  static RecordUnit openExisting(const std::filesystem::path& path);
+
+  const std::string& name() const { return name_; }
+  bool atEnd() const { return position_ >= records_.size(); }
+  // Next record, without its line end; throws IoError at the end of the unit.
+  const std::string& read();
+  // Reads the next record under a format (see readFields); conversion errors
+  // and the end of the unit throw IoError naming this unit.
+  std::vector<Value> read(const Format& format);
+  void write(std::string record);
+  void rewind() { position_ = 0; }
+  void backspace() {
+    if (position_ > 0) --position_;
+  }
+  std::size_t size() const { return records_.size(); }
+  const std::vector<std::string>& records() const { return records_; }
+
+ private:
+  std::string name_;
+  std::vector<std::string> records_;
+  std::size_t position_ = 0;
+};
+
+// List-directed input over the records of a unit: values separated by blanks,
+// commas or record ends; a read continues over as many records as it needs and
+// the next read starts at the following record.
+class ListReader {
+ public:
+  explicit ListReader(RecordUnit& unit) : unit_(unit) {}
+  // Reads the items of one list-directed read. Each type in `kinds` says what
+  // the item is: 'i' integer, 'r' real. Throws IoError when a value cannot be
+  // converted or the unit ends first.
+  std::vector<Value> read(std::string_view kinds);
+
+ private:
+  RecordUnit& unit_;
+};
+
+// Finds a file in `directory` whose name equals `name` without regard to case;
+// returns directory/name when none exists.
+std::filesystem::path findCaseInsensitive(const std::filesystem::path& directory,
+                                          std::string_view name);
+
+}  // namespace recordio

@@ -1,0 +1,1 @@
+#include "src/run_data.h"
