@@ -85,6 +85,22 @@ struct ProcessTable {
   std::array<long long, kMaxProcesses + 2> rightKey{};
 };
 
+// Per-case grid, cross sections on it, half-step coefficients and the
+// distribution (1-based, M = meshIntervals + 1 points).
+struct CaseGrid {
+  int meshIntervals = 0;
+  double energyRange = 0.0;  // EMAX of the case, eV
+  double energyStep = 0.0;   // DE
+  std::vector<double> energyGrid;          // u_i
+  std::vector<double> crossSectionGrid;    // u_i * sigma_k(u_i), index (k - 1) * (M + 1) + i
+  std::vector<double> momentumTransferSum;
+  std::vector<double> massWeightedSum;
+  std::vector<double> inverseFreePath;
+  std::vector<double> fieldCoefficient;
+  std::vector<double> elasticCoefficient;
+  std::vector<double> distribution;        // f(u_i)
+};
+
 // Results of one case (SolveCase outputs), valid until the next case.
 struct CaseSolution {
   bool converged = true;
