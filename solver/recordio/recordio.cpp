@@ -1,1 +1,0 @@
-#include "recordio/recordio.h"
