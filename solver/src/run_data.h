@@ -151,6 +151,10 @@ struct CaseSolution {
   double totalShare = 0.0;
   double powerBalanceAccuracy = 0.0;
   std::string powerUnitLabel;  // "W/CM3   " or "W/EL    "
+  // Norm of the stored shares: DischargePower, or the largest of |inelastic|,
+  // |storage|, |elastic| when DischargePower is exactly 0.
+  double shareNorm = 0.0;
+  double eePowerSum = 0.0;  // e-e flux sum of the last sweep
 
   // Per process, 1..ProcessCount.
   std::array<double, kMaxProcesses + 2> forwardRate{};
