@@ -71,6 +71,7 @@ class Format {
 
  private:
   friend std::vector<std::string> formatRecords(const Format&, std::span<const Value>);
+  friend std::vector<Value> readFields(std::string_view, const Format&);
   std::vector<Item> items_;
   std::ptrdiff_t reversionStart_ = 0;
 };
@@ -161,6 +162,9 @@ class RecordUnit {
 
   const std::string& name() const { return name_; }
   bool atEnd() const { return position_ >= records_.size(); }
+  // Number of records read or written since the last rewind (1-based number of
+  // the record read last).
+  std::size_t position() const { return position_; }
   // Next record, without its line end; throws IoError at the end of the unit.
   const std::string& read();
   // Reads the next record under a format (see readFields); conversion errors

@@ -1,0 +1,141 @@
+// Record units: files in and out, scratch units, list-directed reads.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "recordio/recordio.h"
+
+using namespace recordio;
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempDir {
+ public:
+  TempDir() {
+    path_ = fs::temp_directory_path() /
+            ("recordio_units_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TempDir() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string messageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const IoError& e) {
+    return e.what();
+  }
+  return "(no IoError)";
+}
+
+}  // namespace
+
+TEST(RecordUnitTest, InputLinesEndWithCrLfOrLf) {
+  TempDir dir;
+  writeFile(dir.path() / "in.txt", "first\r\nsecond\n\r\nlast");
+  RecordUnit unit = RecordUnit::openExisting(dir.path() / "in.txt");
+  EXPECT_EQ((std::vector<std::string>{"first", "second", "", "last"}), unit.records());
+  EXPECT_EQ("in.txt", unit.name());
+}
+
+TEST(RecordUnitTest, MissingFileNamesIt) {
+  TempDir dir;
+  std::string message = messageOf([&] { RecordUnit::openExisting(dir.path() / "Param.tmp"); });
+  EXPECT_NE(message.find("Param.tmp"), std::string::npos) << message;
+}
+
+TEST(RecordUnitTest, SequentialReadWriteRewindBackspace) {
+  RecordUnit unit("scratch");
+  unit.write("a");
+  unit.write("b");
+  unit.write("c");
+  unit.rewind();
+  EXPECT_EQ("a", unit.read());
+  unit.write("x");  // truncates what follows, as a sequential file does
+  EXPECT_EQ((std::vector<std::string>{"a", "x"}), unit.records());
+  EXPECT_TRUE(unit.atEnd());
+  unit.backspace();
+  EXPECT_EQ("x", unit.read());
+  std::string message = messageOf([&] { unit.read(); });
+  EXPECT_NE(message.find("scratch"), std::string::npos) << message;
+  EXPECT_NE(message.find("end of file"), std::string::npos) << message;
+}
+
+TEST(RecordUnitTest, FormattedReadFailureNamesUnitAndRecord) {
+  RecordUnit unit("React.tmp");
+  unit.write("ok");
+  unit.write("        1x");
+  unit.rewind();
+  unit.read();
+  std::string message = messageOf([&] { unit.read(Format("8X,I2")); });
+  EXPECT_NE(message.find("React.tmp, record 2"), std::string::npos) << message;
+}
+
+TEST(ListReaderTest, ValuesSpanRecordsAndNextReadStartsOnANewRecord) {
+  RecordUnit unit("Param.tmp");
+  for (const char* line : {"1 2.5, 3", "4", "5 6 7", " 9 ,"}) unit.write(line);
+  unit.rewind();
+  ListReader reader(unit);
+  std::vector<Value> v = reader.read("irrri");
+  EXPECT_EQ((std::vector<Value>{1LL, 2.5, 3.0, 4.0, 5LL}), v);
+  EXPECT_EQ((std::vector<Value>{9LL}), reader.read("i"));
+  std::string message = messageOf([&] { reader.read("i"); });
+  EXPECT_NE(message.find("Param.tmp"), std::string::npos) << message;
+}
+
+TEST(ListReaderTest, IntegerItemRejectsAReal) {
+  RecordUnit unit("Param.tmp");
+  unit.write("2000.0");
+  unit.rewind();
+  ListReader reader(unit);
+  std::string message = messageOf([&] { reader.read("i"); });
+  EXPECT_NE(message.find("Param.tmp, record 1"), std::string::npos) << message;
+}
+
+TEST(FileSinkTest, RecordsEndWithCrLfAndReplaceOldContent) {
+  TempDir dir;
+  fs::path path = dir.path() / "out.lst";
+  writeFile(path, "old content that is longer\n");
+  {
+    FileSink sink(path);
+    sink.put("1 first");
+    sink.put(std::vector<std::string>{"", "  third"});
+    EXPECT_EQ("1 first\r\n\r\n  third\r\n", readFile(path));  // written at once
+    sink.close();
+  }
+  EXPECT_EQ("1 first\r\n\r\n  third\r\n", readFile(path));
+}
+
+TEST(FileSinkTest, UncreatableFileNamesIt) {
+  TempDir dir;
+  std::string message = messageOf([&] { FileSink sink(dir.path() / "no" / "such.gdt"); });
+  EXPECT_NE(message.find("such.gdt"), std::string::npos) << message;
+}
+
+TEST(FindCaseInsensitiveTest, MatchesWithoutRegardToCase) {
+  TempDir dir;
+  writeFile(dir.path() / "PARAM.TMP", "x");
+  writeFile(dir.path() / "react.tmp", "x");
+  EXPECT_EQ(dir.path() / "PARAM.TMP", findCaseInsensitive(dir.path(), "Param.tmp"));
+  EXPECT_EQ(dir.path() / "react.tmp", findCaseInsensitive(dir.path(), "React.tmp"));
+  EXPECT_EQ(dir.path() / "Cross.tmp", findCaseInsensitive(dir.path(), "Cross.tmp"));
+}
