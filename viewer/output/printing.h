@@ -1,0 +1,41 @@
+// Printing a chart into its rectangle of the first page, and the listing text
+// as lines of a 10 point Courier font, through an already set-up QPrinter.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+#include <QPrinter>
+#include <QStringList>
+
+class QChartView;
+class QTextCursor;
+class QTextDocument;
+
+namespace viewer::output {
+
+// The print job could not be started or was aborted; what() says why.
+class PrintError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// One print job of one page with the chart view's client area scaled into
+// chartPrintRect. An error while drawing aborts the job and is rethrown.
+void printChart(QPrinter& printer, QChartView* view);
+
+// The listing as the printer's print range asks: every line, or the whole
+// lines a selection touches (positions as in selectedLines), or nothing for
+// a page range. Landscape pages print like portrait ones with their own height.
+struct ListingText {
+  QStringList lines;
+  std::int64_t selectionStart = 0;
+  std::int64_t selectionEnd = 0;
+  int breakWidth = 1;  // characters per line break in the selection positions
+};
+void printListing(QPrinter& printer, const ListingText& listing);
+
+// The lines and the selection of a text view's document (one block a line).
+ListingText listingOf(const QTextDocument& document, const QTextCursor& cursor);
+
+}  // namespace viewer::output
