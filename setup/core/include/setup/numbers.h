@@ -31,7 +31,8 @@ std::string displayForm(double value, char sep);
 // digits: 1e8 -> "1.00E+08", 0 -> "0.00E+00" (electron concentration on the summary page).
 std::string exponentForm3(double value, char sep);
 
-// "%10.3E" in the C locale: 0.5 -> " 5.000E-01" (species amounts on cards).
+// "%10.3E" in the C locale: 0.5 -> " 5.000E-01" (species amounts on cards). A value
+// with a three-digit exponent is written "%10.2E" so that the field stays 10 wide.
 std::string cardAmount(double value);
 
 // "%#.6g" in the C locale: 1000 -> "1000.00", 0 -> "0.00000", 0.001 -> "0.00100000",

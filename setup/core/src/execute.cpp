@@ -1,0 +1,37 @@
+#include "setup/execute.h"
+
+#include "setup/output_naming.h"
+#include "setup/summary_page.h"
+
+namespace setup {
+
+ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
+                       const OverwriteQuestion& ask, SolverLauncher::Finished onFinished) {
+  ExecuteOutcome outcome;
+  if (model.Summary.isEmpty()) {
+    outcome.error = kNoMixture;
+    return outcome;
+  }
+  if (countingVariants(model) == 0) {
+    outcome.error = kNoFieldVariant;
+    return outcome;
+  }
+  // The running solver still reads these files and deletes them at its end.
+  if (launcher.running()) return outcome;
+  const std::string longest = outputBasePath(model) + ".gdt";
+  if (longest.size() > kMaxOutputPathLength) {
+    outcome.error = "Output file name " + longest + " is longer than " +
+                    std::to_string(kMaxOutputPathLength) + " characters";
+    return outcome;
+  }
+  WriteResult written = writeSolverInputs(model, ask);
+  if (!written.error.empty()) {
+    outcome.error = written.error;
+    return outcome;
+  }
+  if (!written.startSolver) return outcome;
+  outcome.started = launcher.start(std::move(onFinished));
+  return outcome;
+}
+
+}  // namespace setup

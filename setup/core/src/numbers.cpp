@@ -1,0 +1,196 @@
+#include "setup/numbers.h"
+
+#include <locale.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace setup {
+namespace {
+
+// A C locale for the exchange files, whatever setlocale() the GUI has done.
+locale_t cLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return loc;
+}
+
+// printf of one double under the C locale.
+std::string formatC(const char* format, double value) {
+  locale_t previous = uselocale(cLocale());
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, format, value);
+  uselocale(previous);
+  return buffer;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Significant digits (no trailing zeros) and decimal exponent of a non-zero
+// finite value: value = 0.d1d2... is avoided; value = d1.d2d3... x 10^exponent.
+struct Decimal {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+Decimal decompose(double value, int maxDigits, bool shortest) {
+  Decimal d;
+  d.negative = std::signbit(value);
+  char buffer[64];
+  std::to_chars_result result;
+  if (shortest) {
+    result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                           std::chars_format::scientific);
+  } else {
+    result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                           std::chars_format::scientific, maxDigits - 1);
+  }
+  std::string text(buffer, result.ptr);
+  std::size_t e = text.find('e');
+  std::string mantissa = text.substr(0, e);
+  d.exponent = std::atoi(text.c_str() + e + 1);
+  for (char c : mantissa) {
+    if (isDigit(c)) d.digits += c;
+  }
+  if (shortest && static_cast<int>(d.digits.size()) > maxDigits) {
+    return decompose(value, maxDigits, false);
+  }
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  return d;
+}
+
+// General format: fixed notation unless the magnitude is below 0.00001 or has
+// more than `precision` integer digits. Exponent: "E", "-" only when negative for
+// the plain form, always signed for the display form, at least `expDigits` digits.
+std::string generalForm(double value, char sep, int precision, bool shortest, int expDigits,
+                        bool signedExponent) {
+  if (value == 0.0) return "0";
+  if (!std::isfinite(value)) return std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+  Decimal d = decompose(value, precision, shortest);
+  std::string out = d.negative ? "-" : "";
+  if (std::fabs(value) < 0.00001 || d.exponent >= precision) {
+    out += d.digits[0];
+    if (d.digits.size() > 1) {
+      out += sep;
+      out += d.digits.substr(1);
+    }
+    out += 'E';
+    int exponent = d.exponent;
+    if (exponent < 0) {
+      out += '-';
+      exponent = -exponent;
+    } else if (signedExponent) {
+      out += '+';
+    }
+    std::string expText = std::to_string(exponent);
+    if (static_cast<int>(expText.size()) < expDigits) {
+      expText.insert(0, expDigits - expText.size(), '0');
+    }
+    return out + expText;
+  }
+  if (d.exponent < 0) {
+    out += '0';
+    out += sep;
+    out.append(-d.exponent - 1, '0');
+    return out + d.digits;
+  }
+  std::string digits = d.digits;
+  if (static_cast<int>(digits.size()) <= d.exponent + 1) {
+    digits.append(d.exponent + 1 - digits.size(), '0');
+    return out + digits;
+  }
+  return out + digits.substr(0, d.exponent + 1) + sep + digits.substr(d.exponent + 1);
+}
+
+}  // namespace
+
+std::optional<double> parseTypedNumber(std::string_view text, char sep) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  std::string normal;  // the number with '.' as separator and no '+' sign
+  std::size_t i = begin;
+  if (i < end && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') normal += '-';
+    ++i;
+  }
+  int mantissaDigits = 0;
+  bool seenSep = false;
+  for (; i < end; ++i) {
+    char c = text[i];
+    if (isDigit(c)) {
+      ++mantissaDigits;
+      normal += c;
+    } else if (c == sep && !seenSep) {
+      seenSep = true;
+      normal += '.';
+    } else {
+      break;
+    }
+  }
+  if (mantissaDigits == 0) return std::nullopt;
+  if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+    normal += 'e';
+    ++i;
+    if (i < end && (text[i] == '+' || text[i] == '-')) {
+      normal += text[i];
+      ++i;
+    }
+    int exponentDigits = 0;
+    for (; i < end && isDigit(text[i]); ++i) {
+      ++exponentDigits;
+      normal += text[i];
+    }
+    if (exponentDigits == 0) return std::nullopt;
+  }
+  if (i != end) return std::nullopt;
+  // from_chars takes no leading '+' in the exponent either way; it does take "e+5".
+  double value = 0;
+  const char* first = normal.data();
+  const char* last = first + normal.size();
+  auto result = std::from_chars(first, last, value);
+  if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+std::string plainForm(double value, char sep) {
+  return generalForm(value, sep, 15, true, 1, false);
+}
+
+std::string displayForm(double value, char sep) {
+  return generalForm(value, sep, 6, false, 3, true);
+}
+
+std::string exponentForm3(double value, char sep) {
+  std::string text = formatC("%.2E", value);
+  for (char& c : text) {
+    if (c == '.') c = sep;
+  }
+  return text;
+}
+
+std::string cardAmount(double value) {
+  std::string field = formatC("%10.3E", value);
+  // A three-digit exponent would not fit the card field: give up a mantissa digit.
+  if (field.size() > 10) field = formatC("%10.2E", value);
+  return field;
+}
+
+std::string parameterReal(double value) { return formatC("%#.6g", value); }
+
+double scanAmountField(std::string_view field) {
+  std::string text(field.substr(0, 10));
+  text += ' ';
+  char* end = nullptr;
+  double value = strtod_l(text.c_str(), &end, cLocale());
+  if (end == text.c_str() || !std::isfinite(value)) return 0.0;
+  return value;
+}
+
+}  // namespace setup

@@ -1,0 +1,154 @@
+#include "setup/solver_input_writer.h"
+
+#include <sys/stat.h>
+
+#include <climits>
+#include <cmath>
+#include <fstream>
+
+#include "setup/card_text.h"
+#include "setup/data_bank.h"
+#include "setup/numbers.h"
+#include "setup/output_naming.h"
+
+namespace setup {
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+bool isCheckedGas(const CalculationModel& model, int g) {
+  return g < model.GasCount && model.GasChecked[g];
+}
+
+void writeCard(std::ostream& out, const std::string& card) { out << card << kLineEnd; }
+
+// Copies card images up to the next end card (not copied) or the end of the file.
+void copySection(std::istream& in, std::ostream& out) {
+  std::string line;
+  while (out && readLine(in, line) && !isEndCard(line)) writeCard(out, toCard(line));
+}
+
+std::string integerLine(long long value) { return std::to_string(value); }
+
+// Truncated toward zero and kept inside the 32-bit range the solver reads.
+long long truncatedInt32(double value) {
+  if (std::isnan(value)) return 0;
+  double t = std::trunc(value);
+  if (t > INT_MAX) return INT_MAX;
+  if (t < INT_MIN) return INT_MIN;
+  return static_cast<long long>(t);
+}
+
+bool fileExists(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0;
+}
+
+// Writes one input file; the error message naming it, or an empty text.
+template <typename Writer>
+std::string writeFile(const std::string& path, Writer writer) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return "Cannot create the file " + path;
+  bool written = writer(out);
+  out.close();
+  if (!written || !out) return "Cannot write the file " + path;
+  return {};
+}
+
+}  // namespace
+
+bool writeCrossSectionTape(const CalculationModel& model, std::ostream& out) {
+  for (int g = 0; g < model.GasCount; ++g) {
+    if (!isCheckedGas(model, g)) continue;
+    std::ifstream crs(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".crs"),
+                      std::ios::binary);
+    if (!crs) continue;
+    copySection(crs, out);
+  }
+  writeCard(out, endCard());
+  return static_cast<bool>(out);
+}
+
+bool writeInputDeck(const CalculationModel& model, std::ostream& out) {
+  writeCard(out, endCard());
+  for (int g = 0; g < model.GasCount; ++g) {
+    if (!isCheckedGas(model, g)) continue;
+    for (int k = 0; k < model.ReactionCount[g]; ++k) {
+      if (model.ReactionSelected[g][k]) writeCard(out, reactionCard(model.ReactionTexts[g][k]));
+    }
+  }
+  writeCard(out, endCard());
+  for (int g = 0; g < model.GasCount && out; ++g) {
+    if (!isCheckedGas(model, g)) continue;
+    std::ifstream rc(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"),
+                     std::ios::binary);
+    std::string line;
+    if (!rc || !readLine(rc, line) || !isEndCard(line)) continue;
+    while (readLine(rc, line) && !isEndCard(line)) {
+    }
+    const std::vector<double>& amounts = model.SpeciesAmounts[g];
+    for (std::size_t i = 0; out && readLine(rc, line) && !isEndCard(line); ++i) {
+      std::string card = toCard(line);
+      // A species line beyond the loaded amounts (file changed since) keeps its own.
+      if (i < amounts.size()) card.replace(8, 10, cardAmount(amounts[i]));
+      writeCard(out, card);
+    }
+  }
+  writeCard(out, endCard());
+  return static_cast<bool>(out);
+}
+
+bool writeParameterFile(const CalculationModel& model, std::ostream& out) {
+  auto real = [&](double value) { out << parameterReal(value) << kLineEnd; };
+  out << "ZOLBEX PARAMETER FILE" << kLineEnd;
+  out << integerLine(model.FieldMode) << kLineEnd;
+  real(model.Freq);
+  real(model.Magn);
+  for (double value : model.EN) real(value);
+  for (double value : model.Eo) real(value);
+  real(model.GasPressure);
+  real(model.GasTemperature);
+  real(model.ElectronConc);
+  for (double value : model.Er) real(value);
+  real(model.StartTe);
+  real(model.Accuracy);
+  out << integerLine(truncatedInt32(model.GridSize)) << kLineEnd;
+  out << "0" << kLineEnd;
+  out << "0.001" << kLineEnd;
+  out << integerLine(model.Maxwellian ? -1 : truncatedInt32(model.MaxIter)) << kLineEnd;
+  const std::string base = outputBasePath(model);
+  out << base << ".gdt" << kLineEnd;
+  out << base << ".lst" << kLineEnd;
+  out << integerLine(model.OutputMode) << kLineEnd;
+  return static_cast<bool>(out);
+}
+
+std::string overwriteQuestion(const std::string& basePath) {
+  return "Output Files " + basePath + ".* are already exist.  Overwrite?";
+}
+
+WriteResult writeSolverInputs(const CalculationModel& model, const OverwriteQuestion& ask) {
+  WriteResult result;
+  const std::string dir = model.ProgDir + "/";
+  result.error = writeFile(dir + "Cross.tmp",
+                           [&](std::ostream& out) { return writeCrossSectionTape(model, out); });
+  if (result.error.empty()) {
+    result.error = writeFile(dir + "React.tmp",
+                             [&](std::ostream& out) { return writeInputDeck(model, out); });
+  }
+  if (result.error.empty()) {
+    result.error = writeFile(dir + "Param.tmp",
+                             [&](std::ostream& out) { return writeParameterFile(model, out); });
+  }
+  if (!result.error.empty()) return result;
+
+  const std::string base = outputBasePath(model);
+  if (fileExists(base + ".gdt") || fileExists(base + ".lst")) {
+    result.startSolver = ask(overwriteQuestion(base));
+  } else {
+    result.startSolver = true;
+  }
+  return result;
+}
+
+}  // namespace setup
