@@ -1,0 +1,39 @@
+// Card images of the deck, the tape and the solver's scratch units: columns
+// 1-70 data, columns 71-72 the card code (I2: "+1" and " 1" read as 1, "-1" as
+// -1, blanks as 0). A code of 1 or more marks a card of the current group; a
+// code below 1 ends the group or the tape.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "recordio/recordio.h"
+
+namespace kinetics {
+
+inline constexpr std::size_t kCardDataColumns = 70;
+
+struct Card {
+  std::string data;  // exactly 70 characters (a short line is padded with blanks)
+  int code = 0;
+
+  bool endsGroup() const { return code < 1; }
+  // Whether the first `columns` data columns are all blank.
+  bool blankUpTo(std::size_t columns) const;
+};
+
+// Reads the next card (70A1, I2); a code that is not an integer or the end of
+// the unit throws recordio::IoError naming the unit.
+Card readCard(recordio::RecordUnit& unit);
+
+// The card as the solver writes it: 70 data columns and the code as I2.
+std::string cardRecord(std::string_view data, int code);
+void writeCard(recordio::RecordUnit& unit, std::string_view data, int code);
+
+// 70 blanks followed by "-1".
+std::string endCardRecord();
+
+// `text` cut or padded with blanks to `width` characters.
+std::string padded(std::string_view text, std::size_t width);
+
+}  // namespace kinetics
