@@ -8,7 +8,7 @@
 
 #include "jpeg_writer.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 QImage renderChartImage(QChartView* view) {
   const QRect area = view->viewport()->rect();
@@ -36,4 +36,4 @@ QString savePicture(const QImage& picture, const QString& path, PictureFormat fo
   return QStringLiteral("Cannot write the file %1: %2").arg(path, writer.errorString());
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

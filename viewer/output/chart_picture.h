@@ -9,7 +9,7 @@
 
 class QChartView;
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 // The chart view's client area drawn on the chart's back colour (a fresh
 // image's memory is undefined, so it is always filled first).
@@ -18,4 +18,4 @@ QImage renderChartImage(QChartView* view);
 // Writes the picture; returns an empty text, or the error message naming path.
 QString savePicture(const QImage& picture, const QString& path, PictureFormat format);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

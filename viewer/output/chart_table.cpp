@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 std::string formatTableNumber(double value) {
   char buffer[64];
@@ -29,4 +29,4 @@ void writeChartTable(const std::vector<TableCurve>& curves, std::ostream& out) {
   }
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 struct TableCurve {
   std::vector<double> x;
@@ -25,4 +25,4 @@ std::string formatTableNumber(double value);
 // nothing to the rows beyond its own points.
 void writeChartTable(const std::vector<TableCurve>& curves, std::ostream& out);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

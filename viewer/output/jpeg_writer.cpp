@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 // libjpeg reports fatal errors through error_exit, which by default calls
@@ -95,4 +95,4 @@ std::string writeJpeg(const std::string& path, const std::uint8_t* rgb, int widt
   return {};
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 inline constexpr int kJpegQuality = 90;
 
@@ -15,4 +15,4 @@ inline constexpr int kJpegQuality = 90;
 std::string writeJpeg(const std::string& path, const std::uint8_t* rgb, int width, int height,
                       int stride);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -12,7 +12,7 @@
 
 #include "chart_picture.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 void repaint(QChartView* view) {
@@ -91,4 +91,4 @@ QString writeChartTableFile(const std::vector<TableCurve>& curves, const QString
   return {};
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -15,7 +15,7 @@
 class QChartView;
 class QPrinter;
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 class OutputCommands {
  public:
@@ -51,4 +51,4 @@ QString overwriteQuestion(const QString& path);
 // Writes the table into path; returns an empty text or the error naming path.
 QString writeChartTableFile(const std::vector<TableCurve>& curves, const QString& path);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

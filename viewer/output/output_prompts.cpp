@@ -6,7 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 QStringList pictureFilters() {
   return {QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("JPEG Image File (*.jpg *.jpeg)")};
@@ -67,4 +67,4 @@ void DialogOutputPrompts::showError(const QString& message) {
   QMessageBox::critical(m_parent, QStringLiteral("Error"), message);
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

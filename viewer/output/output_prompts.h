@@ -10,7 +10,7 @@
 class QPrinter;
 class QWidget;
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 enum class PictureFormat { Bitmap, Jpeg };
 
@@ -57,4 +57,4 @@ class DialogOutputPrompts : public OutputPrompts {
 QString withDefaultSuffix(const QString& path, const QString& suffix);
 QString pictureSuffix(PictureFormat format);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 PageRect chartPrintRect(int pageWidth, int pageHeight, bool landscape) {
   const int marginX = pageWidth / 12;
@@ -42,4 +42,4 @@ std::vector<int> selectedLines(const std::vector<int>& lineLengths, std::int64_t
   return lines;
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 struct PageRect {
   int left = 0;
@@ -47,4 +47,4 @@ LinePlacement placeListingLine(int printedIndex, int linesPerPage, int lineHeigh
 std::vector<int> selectedLines(const std::vector<int>& lineLengths, std::int64_t selectionStart,
                                std::int64_t selectionEnd, int breakWidth = 2);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

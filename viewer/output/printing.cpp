@@ -12,7 +12,7 @@
 
 #include "print_layout.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 bool isLandscape(const QPrinter& printer) {
@@ -106,4 +106,4 @@ ListingText listingOf(const QTextDocument& document, const QTextCursor& cursor) 
   return listing;
 }
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

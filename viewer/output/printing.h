@@ -12,7 +12,7 @@ class QChartView;
 class QTextCursor;
 class QTextDocument;
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 
 // The print job could not be started or was aborted; what() says why.
 class PrintError : public std::runtime_error {
@@ -38,4 +38,4 @@ void printListing(QPrinter& printer, const ListingText& listing);
 // The lines and the selection of a text view's document (one block a line).
 ListingText listingOf(const QTextDocument& document, const QTextCursor& cursor);
 
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 TEST(TableNumber, GeneralFormatWithSixDigits) {
@@ -77,4 +77,4 @@ TEST(ChartTable, FullStopWhateverTheStreamLocale) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

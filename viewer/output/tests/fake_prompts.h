@@ -10,7 +10,7 @@
 
 #include "output_prompts.h"
 
-namespace viewer::output::testing {
+namespace vorn::viewer::output::testing {
 
 class FakePrompts : public OutputPrompts {
  public:
@@ -58,4 +58,4 @@ class FakePrompts : public OutputPrompts {
   void showError(const QString& message) override { errors << message; }
 };
 
-}  // namespace viewer::output::testing
+}  // namespace vorn::viewer::output::testing

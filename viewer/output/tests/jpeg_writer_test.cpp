@@ -8,7 +8,7 @@
 
 #include "test_files.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 using testing::commandOutput;
@@ -143,4 +143,4 @@ TEST(JpegWriter, FullDeviceReportsInsteadOfEndingTheProcess) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -6,10 +6,10 @@
 #include "output_commands.h"
 #include "test_files.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
-using namespace viewer::output::testing;
+using namespace vorn::viewer::output::testing;
 
 class ExportTable : public ::testing::Test {
  protected:
@@ -86,4 +86,4 @@ TEST_F(ExportTable, CancelledDialogWritesNothing) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -7,10 +7,10 @@
 #include "test_chart.h"
 #include "test_files.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
-using namespace viewer::output::testing;
+using namespace vorn::viewer::output::testing;
 
 bool hasColourOtherThan(const QImage& picture, QColor ground) {
   for (int y = 0; y < picture.height(); y += 3)
@@ -90,4 +90,4 @@ TEST(PictureSuffix, DefaultSuffixOnlyWhenNoneTyped) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

@@ -13,10 +13,10 @@
 #include "test_chart.h"
 #include "test_files.h"
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
-using namespace viewer::output::testing;
+using namespace vorn::viewer::output::testing;
 
 bool havePoppler() { return !commandOutput("command -v pdfinfo pdftotext pdftoppm").empty(); }
 
@@ -190,4 +190,4 @@ TEST_F(PrintTest, PageTooSmallForTheFontStillPrintsALinePerPage) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

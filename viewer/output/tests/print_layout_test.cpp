@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace viewer::output {
+namespace vorn::viewer::output {
 namespace {
 
 TEST(ChartPrintRect, PortraitAndLandscapePages) {
@@ -83,4 +83,4 @@ TEST(SelectedLines, EditorPositionsWithOneCharacterBreaks) {
 }
 
 }  // namespace
-}  // namespace viewer::output
+}  // namespace vorn::viewer::output

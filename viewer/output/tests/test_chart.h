@@ -9,7 +9,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 
-namespace viewer::output::testing {
+namespace vorn::viewer::output::testing {
 
 inline constexpr int kChartWidth = 756;
 inline constexpr int kChartHeight = 480;
@@ -38,4 +38,4 @@ inline std::unique_ptr<QChartView> makeChartView() {
   return view;
 }
 
-}  // namespace viewer::output::testing
+}  // namespace vorn::viewer::output::testing

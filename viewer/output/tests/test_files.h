@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-namespace viewer::output::testing {
+namespace vorn::viewer::output::testing {
 
 // A fresh folder removed with everything in it when the test ends.
 class TempDir {
@@ -46,4 +46,4 @@ inline std::string commandOutput(const std::string& command) {
   return text;
 }
 
-}  // namespace viewer::output::testing
+}  // namespace vorn::viewer::output::testing
