@@ -182,7 +182,17 @@ std::string cardAmount(double value) {
   return field;
 }
 
-std::string parameterReal(double value) { return formatC("%#.6g", value); }
+std::string parameterReal(double value) {
+  // "%#.6g" spelled out: glibc drops the trailing zeros when rounding carries into
+  // a new exponent (999999.5 gives "1.e+06" instead of "1.00000e+06").
+  if (!std::isfinite(value)) return formatC("%#.6g", value);
+  std::string exponentForm = formatC("%.5e", value);
+  int exponent = std::atoi(exponentForm.c_str() + exponentForm.find('e') + 1);
+  if (exponent < -4 || exponent >= 6) return exponentForm;
+  char format[16];
+  std::snprintf(format, sizeof format, "%%.%df", 5 - exponent);
+  return formatC(format, value);
+}
 
 double scanAmountField(std::string_view field) {
   std::string text(field.substr(0, 10));
