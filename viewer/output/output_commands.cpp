@@ -33,6 +33,7 @@ QPrinter& OutputCommands::printer() {
 template <typename Job>
 void OutputCommands::runPrintJob(bool allowSelection, Job job) {
   QPrinter& target = printer();
+  target.setPrintRange(QPrinter::AllPages);  // the dialog starts from "all" every time
   if (!m_prompts.runPrintDialog(target, allowSelection)) return;
   try {
     job(target);

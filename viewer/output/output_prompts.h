@@ -1,5 +1,5 @@
-// The dialogs and message boxes of Print, Save and Export, behind one seam so
-// that tests can answer them without a window.
+// The dialogs and message boxes of Print, Save and Export, behind one seam: the
+// window adapts its own dialog seam to it, tests answer it from a script.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,6 @@
 #include <QStringList>
 
 class QPrinter;
-class QWidget;
 
 namespace vorn::viewer::output {
 
@@ -36,20 +35,6 @@ class OutputPrompts {
   // A Yes/No confirmation; true for Yes.
   virtual bool confirm(const QString& question) = 0;
   virtual void showError(const QString& message) = 0;
-};
-
-// The real dialogs: QPrintDialog, QFileDialog and QMessageBox over parent.
-class DialogOutputPrompts : public OutputPrompts {
- public:
-  explicit DialogOutputPrompts(QWidget* parent) : m_parent(parent) {}
-  bool runPrintDialog(QPrinter& printer, bool allowSelection) override;
-  std::optional<PictureChoice> askPictureName(const QString& startDir) override;
-  std::optional<QString> askTableName(const QString& startDir) override;
-  bool confirm(const QString& question) override;
-  void showError(const QString& message) override;
-
- private:
-  QWidget* m_parent;
 };
 
 // The chosen name, with the suffix added when none was typed (".bmp" or
