@@ -260,7 +260,9 @@ TEST(GraphFileTest, TrailerStartTemperatureMarksMaxwellianRuns) {
         ASSERT_EQ(4u, sink.records.size());  // no case: NC line and three trailer values
         EXPECT_EQ(0, std::stoi(sink.records[0]));
         EXPECT_EQ(row.expected, number(sink.records[3])) << row.maxIterations;
-        if (row.expected == 0.0) EXPECT_EQ(std::string::npos, sink.records[3].find('-'));
+        if (row.expected == 0.0) {
+            EXPECT_EQ(std::string::npos, sink.records[3].find('-'));
+        }
     }
 }
 
