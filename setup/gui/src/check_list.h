@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QListWidget>
+
+// A check list box: clicked(row) when an item becomes the selected one,
+// clickCheck(row) when the user toggles a check mark. The toggled item is made
+// the selected item first, as the handlers work on the selected item.
+// Programmatic changes (fill, setChecked) report nothing.
+class CheckList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CheckList(QWidget* parent = nullptr);
+
+    void addCheckItem(const QString& text, bool checked);
+    bool isChecked(int row) const;
+    void setChecked(int row, bool checked);
+    void clearItems();
+    void selectRow(int row);
+
+signals:
+    void clicked(int row);
+    void clickCheck(int row);
+
+private:
+    void onItemChanged(QListWidgetItem* item);
+    void onCurrentRowChanged(int row);
+    bool m_quiet = false;
+};

@@ -1,0 +1,60 @@
+#include "qt_user_prompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+void QtUserPrompts::error(const QString& text)
+{
+    QMessageBox::critical(m_parent, QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+void QtUserPrompts::warningYes(const QString& text)
+{
+    QMessageBox::warning(m_parent, QApplication::applicationName(), text, QMessageBox::Yes);
+}
+
+bool QtUserPrompts::confirmYesNo(const QString& text)
+{
+    return QMessageBox::question(m_parent, QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void QtUserPrompts::information(const QString& text)
+{
+    QMessageBox::information(m_parent, QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+std::optional<QString> QtUserPrompts::openFile(const FileRequest& request)
+{
+    QFileDialog dialog(m_parent, request.caption, request.initialDirectory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<QString> QtUserPrompts::saveFile(const FileRequest& request)
+{
+    QFileDialog dialog(m_parent, request.caption, request.initialDirectory, request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller adds the extensions itself and asks about existing files later.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QString());
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+void QtUserPrompts::setBusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtUserPrompts::restoreCursor()
+{
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// A small data bank written for the GUI tests into <dir>/Gasfiles:
+//   0 "Argon"     Ar.rc: 2 reactions; AR 1.0, AR* 0, AR(+) 0
+//   1 "Nitrogen"  N2.rc: 1 reaction;  N2 1.0, N2(A) 0
+//   2 "Edge gas"  Edge.rc: 1 reaction; RN2 0.3 and ARv1 0.2 (hidden), rN2 0.12345679, Arv 0
+//   3 "No file"   no .rc file
+// Every gas but the last has a .crs file. Lines end with CR LF.
+void writeTestBank(const QString& dir);
+
+// A shell script standing in for the solver: it records its working directory,
+// its argument count and which input files it found into <dir>/solver.log, then
+// sleeps `seconds` and exits 3.
+void writeStandInSolver(const QString& dir, int seconds = 0);
