@@ -190,7 +190,7 @@ void writePlasmaParameterSummary(const RunParameters& params,
             row = "/,2X,F7.3,3X,F7.2,1X,F7.2,1X,1PE12.2,1X,1PE12.2,1PE12.2,1PE12.2";
             break;
     }
-    put(sink, "/," + heading + "," + kRule78);
+    put(sink, "/," + heading + ",/," + kRule78);
     for (int k = 1; k <= caseCount; ++k) {
         const CaseResults::Case& c = results[k];
         switch (params.fieldMode) {
