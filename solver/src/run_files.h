@@ -1,0 +1,43 @@
+// The files of a run as the driver sees them: the three inputs by name, the
+// two outputs by the names the parameter file gives. The driver is the only
+// part of the solver that names or deletes a file; the stages work on units
+// and sinks.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "recordio/recordio.h"
+
+namespace kinetics {
+
+inline constexpr std::string_view kTapeFileName = "Cross.tmp";
+inline constexpr std::string_view kDeckFileName = "React.tmp";
+inline constexpr std::string_view kParameterFileName = "Param.tmp";
+
+class RunFiles {
+ public:
+  virtual ~RunFiles() = default;
+  // The whole input file; throws recordio::IoError when it does not exist.
+  virtual recordio::RecordUnit openInput(std::string_view name) = 0;
+  virtual void deleteInput(std::string_view name) = 0;
+  // An output file created or replaced; throws recordio::IoError when it cannot be.
+  virtual std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) = 0;
+};
+
+// Files of a working directory. Input names are matched without regard to
+// case; relative output names are taken relative to the directory.
+class DirectoryRunFiles : public RunFiles {
+ public:
+  explicit DirectoryRunFiles(std::filesystem::path directory) : directory_(std::move(directory)) {}
+  recordio::RecordUnit openInput(std::string_view name) override;
+  void deleteInput(std::string_view name) override;
+  std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) override;
+
+ private:
+  std::filesystem::path directory_;
+};
+
+}  // namespace kinetics

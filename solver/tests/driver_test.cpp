@@ -1,0 +1,214 @@
+// The run as a whole: file life cycle, failures and the order of the listing.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "src/run_driver.h"
+
+using namespace kinetics;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> crlfLines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      lines.push_back(bytes.substr(start) + "<no CR LF>");
+      break;
+    }
+    lines.push_back(bytes.substr(start, end - start));
+    start = end + 2;
+  }
+  return lines;
+}
+
+// A working directory holding a copy of the bundled three input files.
+class RunDirectory {
+ public:
+  RunDirectory() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            (std::string("kinrun_") + test->test_suite_name() + "_" + test->name());
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+    for (const char* name : {"Param.tmp", "React.tmp", "Cross.tmp"}) {
+      fs::copy_file(fs::path(SOLVER_TEST_DATA) / "input" / "basic" / name, path_ / name);
+    }
+  }
+  ~RunDirectory() { fs::remove_all(path_); }
+  const fs::path& path() const { return path_; }
+  fs::path operator/(const std::string& name) const { return path_ / name; }
+  bool has(const std::string& name) const { return fs::exists(path_ / name); }
+
+  // Replaces line `number` (1-based) of an input file.
+  void setLine(const std::string& file, std::size_t number, const std::string& text) {
+    std::vector<std::string> lines = crlfLines(readFile(path_ / file));
+    lines.at(number - 1) = text;
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    writeFile(path_ / file, bytes);
+  }
+
+  void run() {
+    DirectoryRunFiles files(path_);
+    runSolver(files);
+  }
+
+  // Runs the program itself; returns its exit status, stderr in `errors`.
+  int runProgram(std::string& errors) const {
+    std::string command = "cd '" + path_.string() + "' && '" + KINRUN_PROGRAM +
+                          "' > stdout.txt 2> stderr.txt";
+    int status = std::system(command.c_str());
+    errors = readFile(path_ / "stderr.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+ private:
+  fs::path path_;
+};
+
+std::string failureOf(RunDirectory& dir) {
+  try {
+    dir.run();
+  } catch (const recordio::IoError& e) {
+    return e.what();
+  }
+  return "(no failure)";
+}
+
+}  // namespace
+
+TEST(DriverTest, NormalRunDeletesTheInputsAndKeepsTheOutputs) {
+  RunDirectory dir;
+  std::string errors;
+  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
+  EXPECT_EQ("", errors);
+  EXPECT_FALSE(dir.has("Param.tmp"));
+  EXPECT_FALSE(dir.has("React.tmp"));
+  EXPECT_FALSE(dir.has("Cross.tmp"));
+  EXPECT_TRUE(dir.has("out.gdt"));
+  EXPECT_TRUE(dir.has("out.lst"));
+}
+
+TEST(DriverTest, MissingParameterFileEndsTheRunAndDeletesNothing) {
+  RunDirectory dir;
+  fs::remove(dir / "Param.tmp");
+  std::string errors;
+  int status = dir.runProgram(errors);
+  EXPECT_NE(0, status);
+  EXPECT_NE(errors.find("Param.tmp"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("Program Terminated with exit code " + std::to_string(status)),
+            std::string::npos)
+      << errors;
+  EXPECT_TRUE(dir.has("React.tmp"));
+  EXPECT_TRUE(dir.has("Cross.tmp"));
+  EXPECT_FALSE(dir.has("out.lst"));
+  EXPECT_FALSE(dir.has("out.gdt"));
+}
+
+TEST(DriverTest, InputNamesMatchWithoutRegardToCase) {
+  RunDirectory dir;
+  fs::rename(dir / "Param.tmp", dir / "PARAM.TMP");
+  fs::rename(dir / "React.tmp", dir / "react.TMP");
+  fs::rename(dir / "Cross.tmp", dir / "cross.tmp");
+  dir.run();
+  EXPECT_FALSE(dir.has("PARAM.TMP"));
+  EXPECT_FALSE(dir.has("react.TMP"));
+  EXPECT_FALSE(dir.has("cross.tmp"));
+}
+
+TEST(DriverTest, AllZeroFieldValuesRunNoCaseAndEndNormally) {
+  RunDirectory dir;
+  for (std::size_t line = 5; line <= 25; ++line) dir.setLine("Param.tmp", line, "0.00000");
+  std::string errors;
+  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
+  EXPECT_FALSE(dir.has("Param.tmp"));
+  EXPECT_FALSE(dir.has("React.tmp"));
+  EXPECT_FALSE(dir.has("Cross.tmp"));
+}
+
+TEST(DriverTest, TapeUpdateMessageOpensTheListing) {
+  RunDirectory dir;
+  std::string deck = readFile(dir / "React.tmp");
+  std::string cross = readFile(dir / "Cross.tmp");
+  // The tape's own momentum-transfer block as an update group; in the deck its
+  // blank last card carries code 1, since a code below 1 would end the group.
+  std::string update = cross.substr(0, cross.find(std::string(72, ' ')));
+  update += std::string(70, ' ') + " 1\r\n";
+  writeFile(dir / "React.tmp", update + deck);
+  dir.run();
+  std::vector<std::string> listing = crlfLines(readFile(dir / "out.lst"));
+  ASSERT_GE(listing.size(), 5u);
+  const std::vector<std::string> expected = {
+      "",
+      "",
+      "",
+      "                                 ELECTRON CROSSSECTION FILE WAS UPDATED.TIME.RECUIRED WAS  0.0CP SEC.",
+      "                                 CONSULT DAY FILE TO DETERMINE WHETHER THE UPDATED.FILE WAS RECATALOGUED.",
+  };
+  EXPECT_EQ(expected, std::vector<std::string>(listing.begin(), listing.begin() + 5));
+}
+
+TEST(DriverTest, FailuresKeepWhatWasWrittenAndWhatWasNotDeleted) {
+  struct Row {
+    const char* what;
+    std::function<void(RunDirectory&)> change;
+    const char* message;
+    bool parametersRead;  // Param.tmp deleted, outputs created
+  };
+  const Row rows[] = {
+      {"missing tape", [](RunDirectory& d) { fs::remove(d / "Cross.tmp"); }, "Cross.tmp", false},
+      {"bad parameter", [](RunDirectory& d) { d.setLine("Param.tmp", 47, "76O.0"); },
+       "Param.tmp, record 47", false},
+      {"zero mesh intervals", [](RunDirectory& d) { d.setLine("Param.tmp", 73, "0"); },
+       "at least 2", false},
+      {"bad field mode", [](RunDirectory& d) { d.setLine("Param.tmp", 2, "5"); }, "field mode 5",
+       false},
+      {"bad species amount",
+       [](RunDirectory& d) { d.setLine("React.tmp", 4, "AR       1.0x0E+00" + std::string(52, ' ') + "+1"); },
+       "1.0x0E+00", true},
+      {"no positive amount",
+       [](RunDirectory& d) { d.setLine("React.tmp", 4, "AR       0.000E+00" + std::string(52, ' ') + "+1"); },
+       "no species card gives a positive amount", true},
+      {"species group without end card",
+       [](RunDirectory& d) { d.setLine("React.tmp", 6, "AR2      1.000E+00" + std::string(52, ' ') + "+1"); },
+       "end of file", true},
+  };
+  for (const Row& r : rows) {
+    RunDirectory dir;
+    r.change(dir);
+    std::string message = failureOf(dir);
+    EXPECT_NE(message.find(r.message), std::string::npos) << r.what << ": " << message;
+    EXPECT_EQ(!r.parametersRead, dir.has("Param.tmp")) << r.what;
+    EXPECT_EQ(r.parametersRead, dir.has("out.lst")) << r.what;
+    EXPECT_EQ(r.parametersRead, dir.has("out.gdt")) << r.what;
+    EXPECT_TRUE(dir.has("React.tmp")) << r.what;
+    EXPECT_EQ(std::string(r.what) != "missing tape", dir.has("Cross.tmp")) << r.what;
+  }
+}
+
+TEST(DriverTest, UncreatableOutputIsAFailure) {
+  RunDirectory dir;
+  dir.setLine("Param.tmp", 78, (dir / "no-such-dir" / "out.lst").string());
+  std::string message = failureOf(dir);
+  EXPECT_NE(message.find("out.lst"), std::string::npos) << message;
+  EXPECT_TRUE(dir.has("out.gdt"));  // created before the listing
+  EXPECT_TRUE(dir.has("React.tmp"));
+}
