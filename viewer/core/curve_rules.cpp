@@ -1,0 +1,84 @@
+#include "viewer/core/curve_rules.h"
+
+namespace vorn::viewer {
+
+Rgb paletteColour(int index) {
+    static constexpr Rgb kPalette[] = {0xFF0000, 0x00A000, 0xE0C000, 0x0000FF, 0xFF00FF,
+                                       0x00A0A0, 0x800000, 0x808000, 0x000080, 0x800080,
+                                       0x008080, 0x808080, 0xFF8000, 0x00C0FF, 0x404040,
+                                       0x80C000};
+    constexpr int n = sizeof kPalette / sizeof kPalette[0];
+    return kPalette[((index % n) + n) % n];
+}
+
+void recolourSeries(ChartModel& chart) {
+    const int n = static_cast<int>(chart.series.size());
+    int i = 0;
+    Rgb candidate = 0;
+    bool haveCandidate = false;
+    for (int j = kOwnColourSeries; j < n; ++j) {
+        if (!chart.series[j].on) continue;
+        ++i;
+        while (i < n && i < kOwnColourSeries) {
+            candidate = chart.series[i].colour;
+            haveCandidate = true;
+            if (!chart.series[i].on) break;
+            ++i;
+        }
+        if (haveCandidate) chart.series[j].colour = candidate;
+    }
+}
+
+int nextLegendFirst(const ChartModel& chart) {
+    int shown = 0;
+    for (const Series& s : chart.series)
+        if (s.on) ++shown;
+    const int next = chart.legendFirst + kLegendPage;
+    return next < shown ? next : 0;
+}
+
+std::array<SeriesButton, 10> seriesButtons(const ChartModel& chart, int count, int seriesPage) {
+    std::array<SeriesButton, 10> buttons{};
+    for (int b = 0; b < 10; ++b) {
+        const int k = seriesPage * 10 + b;
+        const Series* s = k < count ? chart.curveAt(k) : nullptr;
+        if (s != nullptr) buttons[b] = {s->on, s->title};
+    }
+    return buttons;
+}
+
+bool transportHasSecondCurve(int chart, int fieldMode) {
+    switch (chart) {
+    case kMeanEnergyChart: return fieldMode == 0;
+    case kDiffusionChart: return fieldMode == 2;
+    case kDriftChart: return fieldMode == 1 || fieldMode == 2;
+    default: return false;
+    }
+}
+
+std::optional<std::string> transportAxisTitle(int chart, int fieldMode, bool firstOn,
+                                              bool secondOn) {
+    if (!firstOn && !secondOn) return std::nullopt;
+    auto pick = [&](const char* both, const char* first, const char* second) {
+        return std::string(firstOn && secondOn ? both : firstOn ? first : second);
+    };
+    switch (chart) {
+    case kMeanEnergyChart:
+        if (fieldMode == 0) return pick("<u>, D/Mu, eV", "<u>, eV", "D/Mu, eV");
+        return std::string("<u>, eV");
+    case kDiffusionChart:
+        if (fieldMode == 2)
+            return pick("D _|_ H, D || H, cm^2/s", "D _|_ H, cm^2/s", "D || H, cm^2/s");
+        return std::string("D, cm^2/s");
+    case kDriftChart:
+        if (fieldMode == 0) return std::string("Vd, cm/s");
+        if (fieldMode == 1)
+            return pick("Mu cond, Mu pol, cm^2/(s V)", "Mu cond, cm^2/(s V)",
+                        "Mu pol, cm^2/(s V)");
+        return pick("Mu || E, Mu _|_ E _|_ H, cm^2/(s V)", "Mu || E, cm^2/(s V)",
+                    "Mu _|_ E _|_ H, cm^2/(s V)");
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace vorn::viewer

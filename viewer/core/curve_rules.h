@@ -1,0 +1,43 @@
+#pragma once
+// Curve selection rules of the chart pages: colours, legend paging, the ten series buttons
+// and the left-axis titles of the transport charts.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "viewer/core/chart_model.h"
+
+namespace vorn::viewer {
+
+inline constexpr Rgb kHeadingColour = 0xFFFFFF;
+inline constexpr int kOwnColourSeries = 15;  // series 0 .. 14 always keep their colours
+inline constexpr int kLegendPage = 20;
+
+// The default colour of chart series `index` (a palette of 16 distinct colours).
+Rgb paletteColour(int index);
+
+// Gives every shown series from position 15 on the colour of a hidden series among
+// positions 1 .. 14, each hidden one lent once; when none is left the last colour taken.
+void recolourSeries(ChartModel& chart);
+
+// Legend paging: the next first legend entry after a click, counting only shown series.
+int nextLegendFirst(const ChartModel& chart);
+
+struct SeriesButton {
+    bool down = false;
+    std::string hint;  // the addressed curve's title, empty when there is none
+};
+// States of the ten series buttons on Chart1-3 for curve positions seriesPage * 10 + b,
+// among the first `count` positions.
+std::array<SeriesButton, 10> seriesButtons(const ChartModel& chart, int count, int seriesPage);
+
+// Whether a transport chart (3 .. 5) shows a second curve in this field mode.
+bool transportHasSecondCurve(int chart, int fieldMode);
+// The left-axis title of a transport chart for the curves that are on; nothing when both are
+// off (the title stays) or for other charts.
+std::optional<std::string> transportAxisTitle(int chart, int fieldMode, bool firstOn,
+                                              bool secondOn);
+
+}  // namespace vorn::viewer

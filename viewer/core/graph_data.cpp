@@ -1,0 +1,238 @@
+#include "viewer/core/graph_data.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <istream>
+#include <limits>
+
+namespace vorn::viewer {
+namespace {
+
+constexpr const char* kHeader = "ZOLBEX GRP FILE";
+
+struct Fault {
+    ReadErrorKind kind;
+    int line;
+    std::string reason;
+};
+
+// Whole lines of any length, CR LF or LF, counted from 1; one line can be put back.
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : m_in(in) {}
+
+    // The next line; throws a fault naming `what` when the file ends first.
+    std::string next(const std::string& what) {
+        std::string line;
+        if (!tryNext(line)) throw Fault{ReadErrorKind::Malformed, m_line + 1,
+                                        "the file ends here; expected " + what};
+        return line;
+    }
+    bool tryNext(std::string& line) {
+        if (m_hasPending) {
+            line = std::move(m_pending);
+            m_hasPending = false;
+            ++m_line;
+            return true;
+        }
+        if (!std::getline(m_in, line)) return false;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        ++m_line;
+        return true;
+    }
+    void putBack(std::string line) {
+        m_pending = std::move(line);
+        m_hasPending = true;
+        --m_line;
+    }
+    int line() const { return m_line; }
+
+private:
+    std::istream& m_in;
+    int m_line = 0;
+    std::string m_pending;
+    bool m_hasPending = false;
+};
+
+std::string trimmed(const std::string& s) {
+    const auto b = s.find_first_not_of(" \t");
+    if (b == std::string::npos) return {};
+    const auto e = s.find_last_not_of(" \t");
+    return s.substr(b, e - b + 1);
+}
+
+bool isPlainInteger(const std::string& s) {
+    const std::string t = trimmed(s);
+    if (t.empty()) return false;
+    size_t i = (t[0] == '-' || t[0] == '+') ? 1 : 0;
+    if (i == t.size()) return false;
+    return std::all_of(t.begin() + i, t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool parseReal(const std::string& text, double& value) {
+    std::string t = trimmed(text);
+    if (!t.empty() && t[0] == '+') t.erase(0, 1);
+    if (t.empty()) return false;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), value);
+    return res.ec == std::errc() && res.ptr == t.data() + t.size() && std::isfinite(value);
+}
+
+class Parser {
+public:
+    explicit Parser(std::istream& in) : m_lines(in) {}
+
+    GraphData run() {
+        GraphData d;
+        std::string first;
+        if (!m_lines.tryNext(first) || first != kHeader)
+            throw Fault{ReadErrorKind::NotGraphFile, 1,
+                        std::string("the first line is not \"") + kHeader + "\""};
+        d.fieldMode = readInt("the field mode", 0, 2);
+        d.fieldLine = m_lines.next("the field line");
+        d.gasLine = m_lines.next("the gas line");
+        d.conditionsLine = m_lines.next("the conditions line");
+        d.pointCount = readInt("the number of points", 1, kMaxPoints);
+        d.fieldValueCount = readInt("the number of field values", 1, kMaxFieldValues);
+        d.processCount = readInt("the number of processes", 0, kMaxProcesses);
+        for (int i = 0; i < d.processCount + kExtraCurveNames; ++i)
+            d.processNames.push_back(m_lines.next("process name " + std::to_string(i + 1)));
+        for (int i = 0; i < d.fieldValueCount; ++i)
+            d.fieldValues.push_back(readReal("field value " + std::to_string(i + 1)));
+
+        readDistributions(d);
+        const int blocks = static_cast<int>(d.distributions.size());
+        d.caseCount = readInt("the number of cases", blocks, blocks);
+        const int nc = d.caseCount;
+        d.caseFieldValues = readBlock(nc, "case field value");
+        for (int s = 0; s < d.processCount + 2; ++s)
+            d.rateCurves.push_back(readBlock(nc, "rate curve " + std::to_string(s + 1)));
+        for (int s = 0; s < d.processCount + 2; ++s)
+            d.powerCurves.push_back(readBlock(nc, "power curve " + std::to_string(s + 1)));
+        for (int s = 0; s < 6; ++s)
+            d.transportCurves.push_back(readBlock(nc, "transport curve " + std::to_string(s + 1)));
+        d.accuracy = readReal("the convergence accuracy");
+        d.intervals = readInt("the number of intervals", std::numeric_limits<int>::min(),
+                              std::numeric_limits<int>::max());
+        d.startTe = readReal("the start temperature");
+        for (int k = 0; k < nc; ++k) d.balance.push_back(readTriple(k));
+        return d;
+    }
+
+private:
+    void readDistributions(GraphData& d) {
+        for (int j = 0; j < d.fieldValueCount; ++j) {
+            if (j > 0) {
+                // A run that stopped early writes the case count right after its last block.
+                std::string peek = m_lines.next("distribution block " + std::to_string(j + 1) +
+                                                " or the number of cases");
+                const bool endOfBlocks = isPlainInteger(peek);
+                m_lines.putBack(std::move(peek));
+                if (endOfBlocks) break;
+            }
+            Distribution block;
+            const std::string c = " of case " + std::to_string(j + 1);
+            for (int r = 0; r < d.pointCount; ++r)
+                block.energies.push_back(readReal("energy " + std::to_string(r + 1) + c));
+            for (int r = 0; r < d.pointCount; ++r)
+                block.values.push_back(readReal("distribution value " + std::to_string(r + 1) + c));
+            d.distributions.push_back(std::move(block));
+        }
+    }
+
+    int readInt(const std::string& what, int lo, int hi) {
+        const std::string line = m_lines.next(what);
+        const std::string t = trimmed(line);
+        long long value = 0;
+        const char* b = t.data() + (!t.empty() && t[0] == '+' ? 1 : 0);
+        auto res = std::from_chars(b, t.data() + t.size(), value);
+        if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size())
+            throw Fault{ReadErrorKind::Malformed, m_lines.line(),
+                        "expected " + what + " (an integer), found \"" + line + "\""};
+        if (value < lo || value > hi) {
+            std::string range = lo == hi ? std::to_string(lo)
+                                         : std::to_string(lo) + " to " + std::to_string(hi);
+            throw Fault{ReadErrorKind::Malformed, m_lines.line(),
+                        what + " is " + std::to_string(value) + ", expected " + range};
+        }
+        return static_cast<int>(value);
+    }
+
+    double readReal(const std::string& what) {
+        const std::string line = m_lines.next(what);
+        double value = 0;
+        if (!parseReal(line, value))
+            throw Fault{ReadErrorKind::Malformed, m_lines.line(),
+                        "expected " + what + " (a number), found \"" + line + "\""};
+        return value;
+    }
+
+    std::vector<double> readBlock(int count, const std::string& what) {
+        std::vector<double> values;
+        for (int r = 0; r < count; ++r)
+            values.push_back(readReal(what + ", case " + std::to_string(r + 1)));
+        return values;
+    }
+
+    // Three F7.1 fields in columns 1-7, 8-14 and 15-21; two values may touch.
+    CaseBalance readTriple(int k) {
+        const std::string what = "the balance line of case " + std::to_string(k + 1);
+        const std::string line = m_lines.next(what);
+        CaseBalance b;
+        double* values[3] = {&b.energyRange, &b.balanceAccuracy, &b.eeDiscrepancy};
+        std::string* texts[3] = {&b.energyRangeText, &b.balanceAccuracyText, &b.eeDiscrepancyText};
+        for (int f = 0; f < 3; ++f) {
+            const std::string field = line.size() > size_t(7 * f) ? line.substr(7 * f, 7) : "";
+            const std::string t = trimmed(field);
+            *texts[f] = t;
+            if (!t.empty() && t.find_first_not_of('*') == std::string::npos) {
+                *values[f] = std::numeric_limits<double>::quiet_NaN();
+            } else if (!parseReal(field, *values[f])) {
+                throw Fault{ReadErrorKind::Malformed, m_lines.line(),
+                            "expected three numbers of 7 columns in " + what + ", found \"" +
+                                line + "\""};
+            }
+        }
+        return b;
+    }
+
+    LineReader m_lines;
+};
+
+}  // namespace
+
+int GraphData::convergedCaseCount() const {
+    int n = caseCount;
+    if (n > 0 && caseFieldValues.size() == size_t(n) && caseFieldValues[n - 1] == 0) --n;
+    return n;
+}
+
+ReadResult readGraphData(std::istream& in) {
+    ReadResult result;
+    try {
+        result.data = Parser(in).run();
+    } catch (const Fault& f) {
+        result.error = ReadError{f.kind, f.line, f.reason};
+    } catch (const std::exception& e) {
+        result.error = ReadError{ReadErrorKind::Malformed, 0, e.what()};
+    }
+    return result;
+}
+
+ReadResult readGraphFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ReadResult result;
+        result.error = ReadError{ReadErrorKind::NotGraphFile, 0, "the file cannot be opened"};
+        return result;
+    }
+    return readGraphData(in);
+}
+
+std::string describe(const ReadError& error) {
+    if (error.line <= 0) return error.reason;
+    return "line " + std::to_string(error.line) + ": " + error.reason;
+}
+
+}  // namespace vorn::viewer

@@ -1,0 +1,55 @@
+#include "viewer/gui/qt_user_dialogs.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+
+namespace vorn::viewer {
+namespace {
+
+FileChoice runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
+    QFileDialog dialog(parent, spec.title, spec.directory);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(spec.nameFilters);
+    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+    FileChoice choice;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
+    choice.accepted = true;
+    choice.path = dialog.selectedFiles().constFirst();
+    choice.filterIndex = static_cast<int>(spec.nameFilters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (choice.filterIndex < 1) choice.filterIndex = 1;
+    return choice;
+}
+
+}  // namespace
+
+FileChoice QtUserDialogs::openFile(QWidget* parent, const FileDialogSpec& spec) {
+    return runFileDialog(parent, spec, false);
+}
+
+FileChoice QtUserDialogs::saveFile(QWidget* parent, const FileDialogSpec& spec) {
+    return runFileDialog(parent, spec, true);
+}
+
+void QtUserDialogs::error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QString(), text, QMessageBox::Ok);
+}
+
+bool QtUserDialogs::question(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+bool QtUserDialogs::print(QWidget* parent, QPrinter& printer,
+                          QAbstractPrintDialog::PrintDialogOptions options) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(options);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtUserDialogs::exec(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace vorn::viewer

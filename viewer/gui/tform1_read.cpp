@@ -1,0 +1,96 @@
+// Reading a graph-data file into the viewer window. The file is read into a fresh object;
+// only a complete, well-formed file replaces the run on show.
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "viewer/gui/chart_view.h"
+#include "viewer/gui/tform1.h"
+
+namespace vorn::viewer {
+namespace {
+
+void fillCheckList(QListWidget* list, const std::vector<std::string>& rows) {
+    const QSignalBlocker block(list);
+    list->clear();
+    for (const std::string& row : rows) {
+        auto* item = new QListWidgetItem(QString::fromStdString(row), list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+}
+
+}  // namespace
+
+void TForm1::readStepOneEffects() {
+    Panel1->show();
+    {
+        const QSignalBlocker block(PageControl1);
+        PageControl1->setCurrentIndex(0);
+    }
+    for (QToolButton* b : {SpeedButton11, SpeedButton12, SpeedButton14, SpeedButton15}) b->hide();
+    for (QToolButton* b : SeriesButtons) {
+        b->setToolTip(QString());
+        b->setProperty("hint", QString());
+        b->hide();
+    }
+}
+
+bool TForm1::ReadGraphFile() {
+    readStepOneEffects();
+    ReadResult result = readGraphFile(GdtPath.toStdString());
+    if (!result.data) {
+        m_lastReadError = QString::fromStdString(describe(result.error));
+        return false;
+    }
+    m_lastReadError.clear();
+    m_data = std::move(*result.data);
+    applyReadToWindow();
+    Loaded = true;
+    return true;
+}
+
+void TForm1::applyReadToWindow() {
+    const GraphData& d = m_data;
+    FieldLine = QString::fromStdString(d.fieldLine);
+    GasLine = QString::fromStdString(d.gasLine);
+    ConditionsLine = QString::fromStdString(d.conditionsLine);
+    FieldMode = d.fieldMode;
+    PointCount = d.pointCount;
+    FieldValueCount = d.fieldValueCount;
+    ProcessCount = d.processCount;
+    CaseCount = d.caseCount;
+    Accuracy = d.accuracy;
+    Intervals = d.intervals;
+    StartTe = d.startTe;
+
+    const NumberStyle style = numberStyle();
+    m_texts = buildTexts(d, style);
+    Label1->setText(FieldLine);
+    Label2->setText(GasLine);
+    Label3->setText(ConditionsLine);
+    for (int i = 0; i < 3; ++i) PageControl1->setTabText(4 + i, QString::fromStdString(m_texts.pageCaptions[i]));
+    Panel4->setText(QString::fromStdString(m_texts.fieldHeading));
+    fillCheckList(CheckListBox1, m_texts.fieldRows);
+    fillCheckList(CheckListBox2, m_texts.rateRows);
+    fillCheckList(CheckListBox3, m_texts.powerRows);
+
+    std::array<ChartAxes, kChartCount> axes;
+    for (int c = 0; c < kChartCount; ++c) axes[c] = m_charts[c].axes;
+    m_charts = buildCharts(d, m_texts, axes);
+    for (int c = 0; c < kChartCount; ++c) Charts[c]->showModel(m_charts[c], true, LabelStep[c], style);
+
+    Panel15->setText(QString::fromStdString(m_texts.intervals));
+    Panel16->setText(QString::fromStdString(m_texts.accuracy));
+    Panel22->setText(QString::fromStdString(m_texts.startTe));
+    Panel21->setVisible(m_texts.maxwellian);
+    {
+        const QSignalBlocker block(CheckListBox1);
+        CheckListBox1->setCurrentRow(0);
+    }
+    showCaseSummary(0);
+}
+
+}  // namespace vorn::viewer
