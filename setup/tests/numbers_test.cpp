@@ -4,6 +4,10 @@
 #include <locale.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "test_support.h"
 
 namespace setup {
 namespace {
@@ -115,25 +119,37 @@ TEST(FileNumbers, AmountFieldScan) {
   for (const Row& row : rows) EXPECT_DOUBLE_EQ(row.value, scanAmountField(row.field)) << row.field;
 }
 
+// Switches the process to a locale with a decimal comma: an installed one, or one
+// compiled into a temporary folder with localedef. False when neither works.
+bool useCommaLocale(const std::string& scratch) {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+    if (setlocale(LC_ALL, name) != nullptr) return true;
+  }
+  std::string command = "localedef -i de_DE -f UTF-8 " + scratch + "/de_DE.UTF-8 >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) return false;
+  ::setenv("LOCPATH", scratch.c_str(), 1);
+  bool ok = setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  ::unsetenv("LOCPATH");
+  return ok;
+}
+
 // The user's locale may use a decimal comma (the GUI switches to it); files keep
 // the full stop.
 TEST(FileNumbers, IndependentOfTheProcessLocale) {
-  const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"};
-  const char* chosen = nullptr;
-  for (const char* name : commaLocales) {
-    if (setlocale(LC_ALL, name) != nullptr) {
-      chosen = name;
-      break;
-    }
-  }
-  if (chosen == nullptr) GTEST_SKIP() << "no locale with a decimal comma installed";
+  test::TempDir scratch;
+  if (!useCommaLocale(scratch.path())) GTEST_SKIP() << "no locale with a decimal comma";
+  char probe[16];
+  std::snprintf(probe, sizeof probe, "%.1f", 0.5);
   double readBack = scanAmountField(" 8.000E-01");
   std::string amount = cardAmount(0.8);
   std::string real = parameterReal(0.001);
+  std::string big = parameterReal(2.5e6);
   setlocale(LC_ALL, "C");
+  EXPECT_STREQ("0,5", probe);  // the locale is really in force
   EXPECT_DOUBLE_EQ(0.8, readBack);
   EXPECT_EQ(" 8.000E-01", amount);
   EXPECT_EQ("0.00100000", real);
+  EXPECT_EQ("2.50000e+06", big);
 }
 
 }  // namespace
