@@ -1,0 +1,305 @@
+#include "src/distribution_solver.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "src/cross_section.h"
+#include "src/physical_constants.h"
+
+namespace kinetics {
+
+int thresholdShift(double threshold, double step, int points) {
+  const double steps = std::trunc(threshold / step);
+  // Beyond +-points every shifted index lies outside the grid, as it would with
+  // the exact count; NaN is treated the same way.
+  if (!(std::fabs(steps) <= points)) return steps < 0.0 ? -(points + 1) : points + 1;
+  return static_cast<int>(steps);
+}
+
+namespace {
+
+// Simpson over pairs double intervals where value(i) is taken as zero outside
+// lo..hi. Skipping a term that is a product with an exact zero leaves both
+// ordered sums unchanged, so this equals simpsonOf over the whole range.
+template <class ValueAt>
+double simpsonSpan(int pairs, double h, int lo, int hi, ValueAt value) {
+  const int last = 2 * pairs + 1;
+  const auto at = [&](int i) { return (i >= lo && i <= hi) ? value(i) : 0.0; };
+  double evenSum = 0.0;
+  double oddSum = 0.0;
+  const int from = std::max(lo, 2);
+  const int to = std::min(hi, last - 1);
+  if (from <= to) {
+    int i = from;
+    if (i % 2 == 1) {
+      oddSum += value(i);
+      ++i;
+    }
+    for (; i + 1 <= to; i += 2) {
+      evenSum += value(i);
+      oddSum += value(i + 1);
+    }
+    if (i <= to) evenSum += value(i);
+  }
+  const double total = at(1) + 4.0 * evenSum + 2.0 * oddSum + at(last);
+  return h / 3.0 * total;
+}
+
+}  // namespace
+
+DistributionSolver::DistributionSolver(const ProcessTable& processes, CaseGrid& grid,
+                                       const OperatorInputs& inputs)
+    : points_(grid.meshIntervals + 1),
+      pairs_(grid.meshIntervals / 2),
+      step_(grid.energyStep),
+      inputs_(inputs),
+      grid_(grid) {
+  const int m = points_;
+  const std::size_t size = static_cast<std::size_t>(m) + 1;
+  const std::vector<double>& u = grid.energyGrid;
+
+  processes_.resize(static_cast<std::size_t>(processes.count));
+  for (int k = 1; k <= processes.count; ++k) {
+    Process& p = processes_[static_cast<std::size_t>(k - 1)];
+    p.column = grid.crossSectionGrid.data() + static_cast<std::size_t>(k - 1) * size;
+    p.threshold = processes.threshold[k];
+    p.target = processes.targetDensity[k];
+    p.product = processes.productDensity[k];
+    p.type = processes.type[k];
+    p.shift = thresholdShift(p.threshold, step_, m);
+    p.first = m + 1;
+    p.last = 0;
+    for (int i = 1; i <= m; ++i) {
+      if (p.column[i] != 0.0) {
+        if (p.first > m) p.first = i;
+        p.last = i;
+      }
+    }
+  }
+
+  sqrtU_.assign(size, 0.0);
+  halfStepPower_.assign(size, 0.0);
+  for (int i = 1; i <= m; ++i) {
+    sqrtU_[i] = std::sqrt(u[i]);
+    const double x = step_ / 2.0 + (i - 1) * step_;
+    halfStepPower_[i] = std::pow(x, 1.5);
+  }
+
+  diffusion_.assign(size, 0.0);
+  drift_.assign(size, 0.0);
+  const double fieldTerm = inputs.fieldStrength * inputs.fieldStrength / 3.0;
+  for (int j = 1; j <= m; ++j) {
+    diffusion_[j] = (inputs.gasTemperatureEv * grid.elasticCoefficient[j] +
+                     fieldTerm * grid.fieldCoefficient[j]) /
+                    step_;
+    drift_[j] = grid.elasticCoefficient[j] / 2.0;
+  }
+
+  loss_.assign(size, 0.0);
+  for (const Process& p : processes_) {
+    for (int i = 1; i <= m; ++i) {
+      loss_[i] += p.target * p.column[i];
+      const int j = i + p.shift;
+      if (j >= 1 && j <= m) loss_[i] += p.product * p.column[j];
+    }
+  }
+
+  lower_.assign(size, 0.0);
+  diagonal_.assign(size, 0.0);
+  upper_.assign(size, 0.0);
+  gainTarget_.assign(size, 0.0);
+  gainProduct_.assign(size, 0.0);
+  gain_.assign(size, 0.0);
+  p_.assign(size, 0.0);
+  q_.assign(size, 0.0);
+  x_.assign(size, 0.0);
+  eeCoefficient_ = inputs.electronDensity * kTwoPiOverThree * kChargeSquared * kEvPerStatvoltSquared;
+}
+
+void DistributionSolver::buildRows(double nu) {
+  const int m = points_;
+  lower_[1] = 0.0;
+  diagonal_[1] = 1.0;
+  upper_[1] = -1.0;
+  for (int i = 2; i <= m; ++i) {
+    lower_[i] = diffusion_[i - 1] - drift_[i - 1];
+    upper_[i] = diffusion_[i] + drift_[i];
+    diagonal_[i] = drift_[i] - diffusion_[i] - diffusion_[i - 1] - drift_[i - 1] -
+                   step_ * (nu / kVelocityConstant * sqrtU_[i] + loss_[i]);
+  }
+}
+
+void DistributionSolver::setElectronState(double meanEnergy, double kTe, double integralOfF) {
+  meanEnergy_ = meanEnergy;
+  kTe_ = kTe;
+  integralOfF_ = integralOfF;
+}
+
+void DistributionSolver::computeGains() {
+  const int m = points_;
+  const double* f = grid_.distribution.data();
+  std::fill(gainTarget_.begin(), gainTarget_.end(), 0.0);
+  std::fill(gainProduct_.begin(), gainProduct_.end(), 0.0);
+  double* s1 = gainTarget_.data();
+  double* s2 = gainProduct_.data();
+
+  // Scattered electrons land at u - U: point i gains from point i + n.
+  for (const Process& p : processes_) {
+    if (p.type < 0 || p.target == 0.0) continue;
+    const int n = p.shift;
+    const int from = std::max({p.first, 2 + n, 1});
+    const int to = std::min({p.last, m + n, m});
+    const double* col = p.column;
+    const double w = p.target;
+    for (int j = from; j <= to; ++j) s1[j - n] += (w * col[j]) * f[j];
+  }
+  // Superelastic collisions of the populated upper state land at u + U.
+  for (const Process& p : processes_) {
+    if (p.type != 0 || p.product == 0.0) continue;
+    const int n = p.shift;
+    const int from = std::max({p.first, 2, 1 + n});
+    const int to = std::min({p.last, m, m + n});
+    const double* col = p.column;
+    const double w = p.product;
+    for (int i = from; i <= to; ++i) s2[i] += (w * col[i]) * f[i - n];
+  }
+
+  gain_[1] = 0.0;
+  for (int i = 2; i <= m; ++i) gain_[i] = -step_ * (s1[i] + s2[i]);
+  if (m >= 2) gain_[2] = gain_[2] - ionisation_ / kVelocityConstant;
+}
+
+bool DistributionSolver::sweep(double threshold) {
+  const int m = points_;
+  double* f = grid_.distribution.data();
+  const double* u = grid_.energyGrid.data();
+  const double* sqrtU = sqrtU_.data();
+  double* p = p_.data();
+  double* q = q_.data();
+  double* x = x_.data();
+  const double* a = lower_.data();
+  const double* b = diagonal_.data();
+  const double* c = upper_.data();
+  const double* g = gain_.data();
+
+  computeGains();
+  p[1] = c[1] / b[1];
+  q[1] = g[1] / b[1];
+
+  eePowerSum_ = 0.0;
+  const double ne = inputs_.electronDensity;
+  if (ne != 0.0) {
+    const double lnL =
+        std::log(std::sqrt(kTe_ / (ne * kFourPi * kChargeSquared)) * meanEnergy_ / kChargeSquaredOverEv);
+    const double scale = eeCoefficient_ * lnL;
+    const double* power = halfStepPower_.data();
+    const double halfF1 = f[1] / 2.0;
+    const double zFactor = 1.5 * step_;
+    // Running sums of the previous f from point 1 on.
+    double sumF = f[1];
+    double sumH = sqrtU[1] * f[1];
+    double sum3 = sqrtU[1] * u[1] * f[1];
+    double y = 2.0 * (sum3 + power[1] * (integralOfF_ - (sumF - halfF1)));
+    double z = zFactor * sumH;
+    double upPrev = scale * (y + z);
+    double downPrev = scale * (y - z);
+    double fluxPrev = m > 1 ? lnL * (y * (f[2] - f[1]) + z * (f[2] + f[1])) : 0.0;
+    eePowerSum_ += (fluxPrev + 0.0) / 2.0;
+    for (int i = 2; i <= m; ++i) {
+      sumF += f[i];
+      sumH += sqrtU[i] * f[i];
+      sum3 += sqrtU[i] * u[i] * f[i];
+      y = 2.0 * (sum3 + power[i] * (integralOfF_ - (sumF - halfF1)));
+      z = zFactor * sumH;
+      const double up = scale * (y + z);
+      const double down = scale * (y - z);
+      const double flux = i < m ? lnL * (y * (f[i + 1] - f[i]) + z * (f[i + 1] + f[i])) : 0.0;
+      eePowerSum_ += (flux + fluxPrev) / 2.0;
+
+      const double ai = a[i] + downPrev;
+      const double bi = b[i] - upPrev - down;
+      const double ci = c[i] + up;
+      const double den = bi - ai * p[i - 1];
+      q[i] = (g[i] - ai * q[i - 1]) / den;
+      p[i] = ci / den;
+      upPrev = up;
+      downPrev = down;
+      fluxPrev = flux;
+    }
+  } else {
+    for (int i = 2; i <= m; ++i) {
+      const double den = b[i] - a[i] * p[i - 1];
+      q[i] = (g[i] - a[i] * q[i - 1]) / den;
+      p[i] = c[i] / den;
+    }
+  }
+
+  x[m] = q[m];
+  for (int i = m - 1; i >= 1; --i) x[i] = q[i] - p[i] * x[i + 1];
+
+  const double norm = simpsonOf(pairs_, step_, [&](int i) { return sqrtU[i] * x[i]; });
+  const double nextIntegralOfF = simpsonOf(pairs_, 1.0, [&](int i) { return x[i]; }) / norm;
+
+  bool allPassed = true;
+  negative_ = false;
+  for (int i = 1; i <= m; ++i) {
+    const double fNew = x[i] / norm;
+    const double fOld = f[i];
+    if (allPassed && !(fNew == 0.0 && fOld == 0.0)) {
+      const double change = std::fabs(fNew - fOld) / std::max(std::fabs(fNew), std::fabs(fOld));
+      if (!(change <= threshold)) allPassed = false;
+    }
+    if (fNew < 0.0) negative_ = true;
+    f[i] = fNew;
+  }
+
+  meanEnergy_ = simpsonOf(pairs_, step_, [&](int i) { return sqrtU[i] * x[i] * u[i]; }) / norm;
+  kTe_ = meanEnergy_ * kTwoThirdsErgPerEv;
+  integralOfF_ = nextIntegralOfF;
+  return allPassed && !negative_;
+}
+
+void DistributionSolver::ratePass(CaseSolution& out) {
+  const int m = points_;
+  const double* f = grid_.distribution.data();
+  const double* u = grid_.energyGrid.data();
+  double ionisation = 0.0;
+  double attachment = 0.0;
+  double inelastic = 0.0;
+  for (std::size_t k = 0; k < processes_.size(); ++k) {
+    const Process& p = processes_[k];
+    const double* col = p.column;
+    const int n = p.shift;
+    const double forward =
+        kVelocityConstant *
+        simpsonSpan(pairs_, step_, p.first, p.last, [&](int i) { return f[i] * col[i]; });
+    const double reverse =
+        kVelocityConstant * simpsonSpan(pairs_, step_, std::max(1, p.first - n),
+                                        std::min(m, p.last - n),
+                                        [&](int i) { return f[i] * col[i + n]; });
+    double energyForward = 0.0;
+    double energyReverse = 0.0;
+    if (p.type < 0) {
+      energyForward = kVelocityConstant * simpsonSpan(pairs_, step_, p.first, p.last, [&](int i) {
+                        return u[i] * f[i] * col[i];
+                      });
+    } else {
+      energyForward = p.threshold * forward;
+      energyReverse = p.threshold * reverse;
+    }
+    const double power =
+        (energyForward * p.target - energyReverse * p.product) * inputs_.powerScale;
+    if (p.type == 1) ionisation += p.target * forward;
+    if (p.type == -1) attachment += p.target * forward;
+    inelastic += power;
+    out.forwardRate[k + 1] = forward;
+    out.reverseRate[k + 1] = reverse;
+    out.processPower[k + 1] = power;
+  }
+  out.ionisationFrequency = ionisation;
+  out.attachmentFrequency = attachment;
+  out.inelasticPower = inelastic;
+  ionisation_ = ionisation;
+}
+
+}  // namespace kinetics
