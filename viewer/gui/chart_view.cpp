@@ -141,6 +141,13 @@ void ChartView::layoutAxis(int a, const AxisState& state, int labelStep, NumberS
         used.insert(text);
         axis->append(text, drawUnits(t.value, state.log));
     }
+    // The axis ends at its last category: close it at the upper bound with a blank one.
+    const double last = ticks.empty() ? start : drawUnits(ticks.back().value, state.log);
+    if (hi > last) {
+        QString blank = " ";
+        while (used.count(blank) != 0) blank += ' ';
+        axis->append(blank, hi);
+    }
     axis->setRange(lo, hi);
 }
 

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
@@ -202,6 +203,11 @@ void TForm1::buildPages() {
     PageControl1 = new QTabWidget(Panel2);
     PageControl1->setObjectName("PageControl1");
     PageControl1->setAutoFillBackground(true);
+    // Eight captions share the window's width, as on the original form.
+    QFont tabFont = PageControl1->font();
+    tabFont.setPixelSize(11);
+    PageControl1->tabBar()->setFont(tabFont);
+    PageControl1->setStyleSheet("QTabBar::tab { padding: 3px 5px; }");
     static_cast<QGridLayout*>(Panel2->layout())->addWidget(PageControl1, 0, 0);
     const char* captions[] = {"Configuring",          "Vorn",          "Rate Constants",
                               "Power Partition",      "Mean and Charact. energies",

@@ -1,0 +1,48 @@
+#pragma once
+// A dialog seam for headless tests: file dialogs answer from a queue, message boxes are
+// recorded, modal forms are answered by a callback.
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "viewer/gui/user_dialogs.h"
+
+namespace vorn::viewer::test {
+
+class ScriptedDialogs : public UserDialogs {
+public:
+    std::deque<FileChoice> files;      // answers of the next file dialogs
+    std::vector<FileDialogSpec> asked;  // every file dialog shown
+    QStringList errors;
+    QStringList questions;
+    bool answerYes = true;
+    bool printAccepted = false;
+    std::function<int(QDialog&)> onExec = [](QDialog&) { return 0; };
+
+    void queueFile(const QString& path, int filter) { files.push_back({true, path, filter}); }
+
+    FileChoice openFile(QWidget*, const FileDialogSpec& spec) override { return next(spec); }
+    FileChoice saveFile(QWidget*, const FileDialogSpec& spec) override { return next(spec); }
+    void error(QWidget*, const QString& text) override { errors.append(text); }
+    bool question(QWidget*, const QString& text) override {
+        questions.append(text);
+        return answerYes;
+    }
+    bool print(QWidget*, QPrinter&, QAbstractPrintDialog::PrintDialogOptions) override {
+        return printAccepted;
+    }
+    int exec(QDialog& dialog) override { return onExec(dialog); }
+
+private:
+    FileChoice next(const FileDialogSpec& spec) {
+        asked.push_back(spec);
+        if (files.empty()) return {};
+        FileChoice c = files.front();
+        files.pop_front();
+        return c;
+    }
+};
+
+}  // namespace vorn::viewer::test
