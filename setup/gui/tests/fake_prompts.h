@@ -24,6 +24,7 @@ public:
     QList<FileRequest> fileRequests;
     std::function<QString()> snapshot;
     std::function<void(const QString&)> onMessage;    // runs inside the message, e.g. a re-entrant click
+    std::function<void()> duringFileDialog;           // e.g. a dialog that changes the current directory
     int busy = 0;
     int restored = 0;
 
@@ -63,6 +64,8 @@ private:
     std::optional<QString> choose(const FileRequest& request)
     {
         fileRequests.append(request);
+        if (duringFileDialog)
+            duringFileDialog();
         const QString chosen = chosenFiles.isEmpty() ? QString() : chosenFiles.takeFirst();
         if (chosen.isEmpty())
             return std::nullopt;
