@@ -1,0 +1,87 @@
+// The viewer entries, closing the window, and errors caught at the event loop.
+#include "gui_fixture.h"
+#include "vorn_application.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+class ViewersTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void viewerEntriesWorkBeforeAnyDataBank()
+    {
+        GuiFixture f;
+        f.form().View1->trigger();
+        f.form().View1->trigger();
+        f.form().View2->trigger();
+        QCOMPARE(GuiFixture::viewerCalls(), (QStringList{"Ch_Init", "Ch_Init", "Crs_Init"}));
+        f.loadBank();
+        f.form().View2->trigger();
+        QCOMPARE(GuiFixture::viewerCalls().last(), QString("Crs_Init"));
+    }
+
+    void exitReleasesTheViewerThenTheCrossSectionViewer()
+    {
+        GuiFixture f;
+        f.form().View1->trigger();
+        GuiFixture::viewerCalls().clear();
+        f.form().Exit1->trigger();
+        QVERIFY(!f.form().isVisible());
+        QCOMPARE(GuiFixture::viewerCalls(), (QStringList{"Ch_Destroy", "Crs_Destroy"}));
+    }
+
+    void closeBoxReleasesBothEvenWhenNeverOpened()
+    {
+        GuiFixture f;
+        QVERIFY(f.form().close());
+        QCOMPARE(GuiFixture::viewerCalls(), (QStringList{"Ch_Destroy", "Crs_Destroy"}));
+    }
+
+    void anExceptionInAHandlerIsShownAndTheProgramGoesOn()
+    {
+        auto* app = static_cast<VornApplication*>(qApp);
+        QStringList shown;
+        app->setErrorReporter([&](const QString& text) { shown << text; });
+        QPushButton button;
+        int clicks = 0;
+        connect(&button, &QPushButton::clicked, [&] {
+            if (++clicks == 1)
+                throw std::runtime_error("disk on fire");
+        });
+        button.show();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QCOMPARE(clicks, 2);
+        QCOMPARE(shown, QStringList{"disk on fire"});
+    }
+
+    void aFailedStoreLoadLeavesTheModelAsItWas()
+    {
+        auto* app = static_cast<VornApplication*>(qApp);
+        QStringList shown;
+        app->setErrorReporter([&](const QString& text) { shown << text; });
+        GuiFixture f;
+        f.loadBank();
+        f.checkGas(0);
+        // A folder where the database file should be: the store cannot open it.
+        QDir(f.dir()).mkdir("mixdb1.mdb");
+        QTimer::singleShot(0, &f.form(), &TForm4::Load1Click);
+        QTRY_COMPARE(shown.size(), 1);
+        QCOMPARE(f.model().GasCount, 4);
+        QVERIFY(f.model().GasChecked[0]);
+        QCOMPARE(f.form().StringGrid2->cellText(0, 0).trimmed(), QString("AR"));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    VornApplication app(argc, argv);
+    ViewersTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "gui_viewers_test.moc"
