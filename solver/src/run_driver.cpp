@@ -1,9 +1,15 @@
 #include "src/run_driver.h"
 
+#include "src/case_results.h"
+#include "src/case_setup.h"
 #include "src/deck.h"
+#include "src/graph_file.h"
+#include "src/listing_pages.h"
 #include "src/params.h"
 #include "src/reactions.h"
+#include "src/solve_case.h"
 #include "src/species.h"
+#include "src/summary_tables.h"
 #include "src/tape_update.h"
 
 namespace kinetics {
@@ -22,6 +28,54 @@ struct RunOutputs {
   std::unique_ptr<recordio::RecordSink> graph;
   std::unique_ptr<recordio::RecordSink> listing;
 };
+
+// E/N unit of the field list (1e-16 V cm2), a single-precision value widened.
+constexpr double kFieldUnit = 1.0000000168623835e-16;
+
+// Stages 7 to 9: one case per field value up to the first that does not
+// converge, then the rest of the graph-data file and the summary tables. False
+// when a case set-up met a zero momentum-transfer sum: its message is in the
+// listing and the run ends at once.
+bool runCases(RunInput& in, RunOutputs& out) {
+  CrossSectionTape tape(in.workingTape);
+  CaseGrid grid;
+  CaseSolution solution;
+  CaseResults results;
+  CaseCarry carry;
+  carry.electronTemperature = in.params.startTemperature;
+  carry.netProductionRate = 0.0;
+
+  const int fieldValueCount = caseCount(in.params);
+  int caseCounter = 0;
+  for (int k = 1;; ++k) {
+    // The set-up of the first energy range runs even when no case follows, and
+    // may write its warnings; an entry without an energy range has no grid.
+    if (in.params.energyRangeList[k] > 0.0 &&
+        !setUpCase(in.params, in.gas, in.species, in.processes, tape, k, grid, *out.listing)) {
+      return false;
+    }
+    if (caseCounter == fieldValueCount) break;
+    ++caseCounter;
+
+    double fieldStrength = in.params.fieldList[k] * kFieldUnit * in.gas.gasDensity;
+    if (caseCounter == 1) {
+      writeGraphHeader(in.params, in.gas, in.processes, fieldValueCount, *out.graph);
+    }
+    solution = CaseSolution{};
+    solveCase(in.params, in.gas, in.processes, fieldStrength, grid, carry, solution);
+    writeCasePages(CasePageInput{k, in.params, in.gas, in.processes, grid, solution},
+                   *out.listing);
+    writeDistributionBlock(grid, *out.graph);
+    if (!solution.converged) break;
+    storeCaseResults(k, in.params, in.gas, in.processes, solution, results);
+    if (caseCounter == fieldValueCount) break;
+  }
+
+  writeCaseTableAndTrailer(in.params, in.processes, caseCounter, results, *out.graph);
+  out.graph.reset();
+  writeSummaryTables(in.params, in.gas, in.processes, caseCounter, results, *out.listing);
+  return true;
+}
 
 }  // namespace
 
@@ -60,7 +114,9 @@ void runSolver(RunFiles& files) {
   readSpeciesGroup(deckGroup, in.params, in.species, in.gas);
   buildProcessTable(reactionCards, in.gas, in.species, in.workingTape, in.processes);
 
-  // Stage 10.
+  runCases(in, out);
+
+  // Stage 10 (also after a fatal case set-up, which skips the rest of stages 7-9).
   out.graph.reset();
   files.deleteInput(kDeckFileName);
   files.deleteInput(kTapeFileName);

@@ -212,3 +212,27 @@ TEST(DriverTest, UncreatableOutputIsAFailure) {
   EXPECT_TRUE(dir.has("out.gdt"));  // created before the listing
   EXPECT_TRUE(dir.has("React.tmp"));
 }
+
+TEST(DriverTest, TwoCasesGiveACompleteGraphDataFile) {
+  RunDirectory dir;
+  dir.run();
+  std::vector<std::string> graph = crlfLines(readFile(dir / "out.gdt"));
+  // 8 + P + 4 + NF + 2 NP NC + 1 + NC (2P + 11) + 3 + NC with P = 1 process,
+  // NF = NC = 2 cases and NP = 201 points of 200 intervals.
+  EXPECT_EQ(8u + 1 + 4 + 2 + 2 * 201 * 2 + 1 + 2 * (2 + 11) + 3 + 2, graph.size());
+  EXPECT_EQ("ZOLBEX GRP FILE", graph.at(0));
+  EXPECT_FALSE(crlfLines(readFile(dir / "out.lst")).empty());
+}
+
+TEST(DriverTest, ZeroMomentumTransferEndsTheRunNormally) {
+  RunDirectory dir;
+  // A tape without the momentum-transfer block: every grid point has a zero sum.
+  std::string cross = readFile(dir / "Cross.tmp");
+  writeFile(dir / "Cross.tmp", cross.substr(cross.find("AR + E ^ AR* + E")));
+  std::string errors;
+  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
+  EXPECT_EQ("", readFile(dir / "out.gdt"));  // no case ran, no header
+  EXPECT_FALSE(readFile(dir / "out.lst").empty());
+  EXPECT_FALSE(dir.has("React.tmp"));
+  EXPECT_FALSE(dir.has("Cross.tmp"));
+}
