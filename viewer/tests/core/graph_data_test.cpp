@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "gdt_builder.h"
@@ -59,6 +61,193 @@ TEST(GraphDataReader, ReadsACompleteFileInEveryFieldMode) {
         EXPECT_DOUBLE_EQ(0.5, d.balance[1].balanceAccuracy);
         EXPECT_DOUBLE_EQ(-0.5, d.balance[1].eeDiscrepancy);
         EXPECT_EQ(2, d.convergedCaseCount());
+    }
+}
+
+}  // namespace
+}  // namespace vorn::viewer
+
+namespace vorn::viewer {
+namespace {
+
+using test::buildGdt;
+using test::GdtSpec;
+
+ReadResult readLines(const std::string& text) {
+    std::istringstream in(text);
+    return readGraphData(in);
+}
+
+int countLines(const std::string& text) {
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Cuts text after its first n lines.
+std::string firstLines(const std::string& text, int n) {
+    size_t pos = 0;
+    for (int i = 0; i < n; ++i) pos = text.find('\n', pos) + 1;
+    return text.substr(0, pos);
+}
+
+std::string replaceLine(const std::string& text, int lineNumber, const std::string& line) {
+    const std::string head = firstLines(text, lineNumber - 1);
+    const std::string rest = text.substr(head.size());
+    return head + line + "\r\n" + rest.substr(rest.find('\n') + 1);
+}
+
+TEST(GraphDataReader, BuilderWritesTheDocumentedLineCount) {
+    GdtSpec spec;  // P 2, NF 2, NP 3, NC 2
+    EXPECT_EQ(8 + 2 + 4 + 2 + 2 * 3 * 2 + 1 + 2 * (2 * 2 + 11) + 3 + 2, countLines(buildGdt(spec)));
+}
+
+TEST(GraphDataReader, AcceptsBareLineFeedsAndOneCase) {
+    GdtSpec spec;
+    spec.eol = "\n";
+    spec.fieldValues = {50};
+    const ReadResult r = readLines(buildGdt(spec));
+    ASSERT_TRUE(r.data) << describe(r.error);
+    EXPECT_EQ(1, r.data->caseCount);
+    EXPECT_EQ(1u, r.data->rateCurves[0].size());
+    EXPECT_EQ(" Pure N2      ", r.data->gasLine) << "CR stripped, blanks kept";
+}
+
+TEST(GraphDataReader, RejectsAWrongFirstLineAsNotAGraphFile) {
+    const std::string body = buildGdt(GdtSpec{});
+    for (const std::string first : {"zolbex grp file", "", "ZOLBEX GRP FILE ", " ZOLBEX GRP FILE"}) {
+        const ReadResult r = readLines(replaceLine(body, 1, first));
+        ASSERT_FALSE(r.data) << "first line \"" << first << "\"";
+        EXPECT_EQ(ReadErrorKind::NotGraphFile, r.error.kind);
+        EXPECT_EQ(1, r.error.line);
+    }
+    EXPECT_EQ(ReadErrorKind::NotGraphFile, readLines("").error.kind);
+    const ReadResult missing = readGraphFile("/nonexistent/dir/run.gdt");
+    EXPECT_FALSE(missing.data);
+    EXPECT_EQ(ReadErrorKind::NotGraphFile, missing.error.kind);
+}
+
+TEST(GraphDataReader, ReportsTheLineWhereACutFileEnds) {
+    const std::string body = buildGdt(GdtSpec{});
+    const int total = countLines(body);
+    // After the header counts, inside the names, inside a distribution block, at the case
+    // count, inside the curve blocks, before the trailer values, inside the triples.
+    for (int keep : {5, 7, 10, 18, 30, 31, 40, total - 5, total - 3, total - 1}) {
+        const ReadResult r = readLines(firstLines(body, keep));
+        ASSERT_FALSE(r.data) << "cut after " << keep << " lines";
+        EXPECT_EQ(ReadErrorKind::Malformed, r.error.kind);
+        EXPECT_EQ(keep + 1, r.error.line) << describe(r.error);
+        EXPECT_NE(std::string::npos, describe(r.error).find("line " + std::to_string(keep + 1) + ": "));
+    }
+}
+
+TEST(GraphDataReader, RejectsMalformedLinesAndCountsBeyondTheCaps) {
+    const std::string body = buildGdt(GdtSpec{});
+    struct Row {
+        int line;
+        std::string text;
+        const char* why;
+    };
+    const Row rows[] = {
+        {2, "           3", "field mode outside 0-2"},
+        {2, "zero", "field mode not a number"},
+        {6, "     2002", "more points than a block holds"},
+        {6, "        0", "no points"},
+        {7, "       22", "more field values than a run holds"},
+        {7, "        0", "no field values"},
+        {8, "      251", "more processes than the lists hold"},
+        {8, "       -1", "negative process count"},
+        {15, " 0.10000E+0x", "field value not a number"},
+        {17, "", "empty energy line"},
+        {21, " 0.1O000E+01", "letter O in a distribution value"},
+        {29, "           5", "case count that does not match the blocks"},
+        {29, "           1", "case count below the blocks read"},
+        {40, "  1.5  2.5", "two numbers on a curve line"},
+    };
+    for (const Row& row : rows) {
+        const ReadResult r = readLines(replaceLine(body, row.line, row.text));
+        ASSERT_FALSE(r.data) << row.why;
+        EXPECT_EQ(ReadErrorKind::Malformed, r.error.kind) << row.why;
+        EXPECT_EQ(row.line, r.error.line) << row.why << ": " << describe(r.error);
+    }
+}
+
+TEST(GraphDataReader, KeepsAGasLineOfTwelveComponentsWhole) {
+    GdtSpec spec;
+    std::string gas = "N2  /O2  /AR  /CO2 /H2O /NO  /N2O /CO  /H2  /HE  /NE  /XE  =";
+    for (int i = 0; i < 12; ++i) gas += std::string(i ? "/" : "") + " 8.33";
+    ASSERT_EQ(131u, gas.size());
+    spec.gasLine = gas;
+    const ReadResult r = readLines(buildGdt(spec));
+    ASSERT_TRUE(r.data) << describe(r.error);
+    EXPECT_EQ(gas, r.data->gasLine);
+    EXPECT_EQ(spec.conditionsLine, r.data->conditionsLine);
+    EXPECT_EQ(2, r.data->caseCount);
+}
+
+TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
+    GdtSpec spec;
+    spec.fieldValues = {10, 20, 50, 100};
+    spec.blocks = 3;
+    spec.caseFieldValues = {10, 20, 0};  // the third case did not converge
+    const ReadResult r = readLines(buildGdt(spec));
+    ASSERT_TRUE(r.data) << describe(r.error);
+    const GraphData& d = *r.data;
+    EXPECT_EQ(4, d.fieldValueCount);
+    EXPECT_EQ(3u, d.distributions.size());
+    EXPECT_EQ(3, d.caseCount);
+    EXPECT_EQ(2, d.convergedCaseCount());
+    EXPECT_DOUBLE_EQ(GdtSpec::transport(5, 2), d.transportCurves[5][2]);
+    EXPECT_EQ(3u, d.balance.size());
+
+    spec.caseFieldValues = {10, 20, 50};  // stopped, but the last case has a field value
+    EXPECT_EQ(3, readLines(buildGdt(spec)).data->convergedCaseCount());
+}
+
+TEST(GraphDataReader, ReadsBalanceTriplesByColumns) {
+    const std::string body = buildGdt(GdtSpec{});
+    const int last = countLines(body);
+    struct Row {
+        std::string line;
+        double range, balance, ee;
+        std::string balanceText;
+    };
+    const Row rows[] = {
+        {"   20.0-1234.5   -0.5", 20.0, -1234.5, -0.5, "-1234.5"},
+        {"12345.6    0.1    0.0", 12345.6, 0.1, 0.0, "0.1"},
+        {"   20.0*******    0.0", 20.0, std::nan(""), 0.0, "*******"},
+    };
+    for (const Row& row : rows) {
+        const ReadResult r = readLines(replaceLine(body, last, row.line));
+        ASSERT_TRUE(r.data) << row.line << ": " << describe(r.error);
+        const CaseBalance& b = r.data->balance[1];
+        EXPECT_DOUBLE_EQ(row.range, b.energyRange) << row.line;
+        if (std::isnan(row.balance))
+            EXPECT_TRUE(std::isnan(b.balanceAccuracy)) << row.line;
+        else
+            EXPECT_DOUBLE_EQ(row.balance, b.balanceAccuracy) << row.line;
+        EXPECT_DOUBLE_EQ(row.ee, b.eeDiscrepancy) << row.line;
+        EXPECT_EQ(row.balanceText, b.balanceAccuracyText) << row.line;
+    }
+    EXPECT_FALSE(readLines(replaceLine(body, last, "   20.0   x.5    0.0")).data);
+}
+
+TEST(GraphDataReader, ReadsTheCommittedHandMadeFiles) {
+    struct Row {
+        const char* file;
+        int mode, nf, nc, converged, np, p;
+    };
+    const Row rows[] = {{"n2_mode0.gdt", 0, 6, 6, 6, 101, 3},
+                        {"hf_mode1.gdt", 1, 4, 4, 4, 51, 3},
+                        {"mag_mode2_stopped.gdt", 2, 4, 3, 2, 51, 3},
+                        {"n2_twelve.gdt", 0, 12, 12, 12, 21, 3}};
+    for (const Row& row : rows) {
+        const ReadResult r = readGraphFile(std::string(VIEWER_TEST_DATA) + "/" + row.file);
+        ASSERT_TRUE(r.data) << row.file << ": " << describe(r.error);
+        EXPECT_EQ(row.mode, r.data->fieldMode) << row.file;
+        EXPECT_EQ(row.nf, r.data->fieldValueCount) << row.file;
+        EXPECT_EQ(row.nc, r.data->caseCount) << row.file;
+        EXPECT_EQ(row.converged, r.data->convergedCaseCount()) << row.file;
+        EXPECT_EQ(row.np, r.data->pointCount) << row.file;
+        EXPECT_EQ(row.p, r.data->processCount) << row.file;
     }
 }
 
