@@ -163,10 +163,10 @@ TEST(SolverInputFiles, HiddenSpeciesZeroAmountAndFilesThatChanged) {
     line.resize(8, ' ');
     return line + " 9.000E+00" + tail;
   };
-  // Species lines of 60 and 80 characters; the .crs is missing.
+  // Species lines of 60 and 200 characters; the .crs is missing.
   writeFile(bank + "Gasnames.cnf", "H hidden\n");
   writeFile(bank + "H.rc", end + "\n" + end + "\n" + species("ARv1", std::string(42, '.')) + "\n" +
-                               species("X", std::string(62, '.')) + "\n" + end + "\n");
+                               species("X", std::string(182, '.')) + "\n" + end + "\n");
   CalculationModel model = CalculationModel::atStartUp(dir.path());
   loadDataBank(model);
   setGasChecked(model, 0, true, '.');
@@ -175,7 +175,7 @@ TEST(SolverInputFiles, HiddenSpeciesZeroAmountAndFilesThatChanged) {
   // The file gains a species line after the load: it keeps its own amount.
   writeFile(bank + "H.rc", readFile(bank + "H.rc").substr(0, 73 * 2) +
                                species("ARv1", std::string(42, '.')) + "\n" +
-                               species("X", std::string(62, '.')) + "\n" +
+                               species("X", std::string(182, '.')) + "\n" +
                                species("EXTRA", std::string(10, '.')) + "\n");
   std::ostringstream deck, tape;
   writeInputDeck(model, deck);
