@@ -1,0 +1,121 @@
+#include "viewer/core/curve_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace vorn::viewer {
+namespace {
+
+ChartModel chartWith(int curves) {
+    ChartModel chart;
+    chart.series.resize(curves);
+    for (int i = 0; i < curves; ++i) {
+        chart.series[i].colour = paletteColour(i);
+        chart.series[i].on = true;
+        chart.series[i].title = "curve " + std::to_string(i);
+        chart.positionToSeries.push_back(i);
+    }
+    return chart;
+}
+
+TEST(CurveRules, PaletteHasFifteenDistinctColours) {
+    std::set<Rgb> colours;
+    for (int i = 0; i < 15; ++i) colours.insert(paletteColour(i));
+    EXPECT_EQ(15u, colours.size());
+    EXPECT_EQ(0u, colours.count(kHeadingColour));
+}
+
+TEST(CurveRules, RecolourLendsHiddenColoursOnce) {
+    ChartModel chart = chartWith(18);  // series 0 .. 17
+    for (int j = 1; j < 15; ++j) chart.series[j].on = j != 3 && j != 9;
+    recolourSeries(chart);
+    EXPECT_EQ(paletteColour(3), chart.series[15].colour);
+    EXPECT_EQ(paletteColour(9), chart.series[16].colour);
+    EXPECT_EQ(paletteColour(14), chart.series[17].colour) << "the last colour taken";
+    for (int j = 0; j < 15; ++j) EXPECT_EQ(paletteColour(j), chart.series[j].colour) << j;
+
+    ChartModel off = chartWith(18);
+    off.series[16].on = false;
+    off.series[2].on = false;
+    recolourSeries(off);
+    EXPECT_EQ(paletteColour(2), off.series[15].colour);
+    EXPECT_EQ(paletteColour(16), off.series[16].colour) << "a hidden series keeps its colour";
+}
+
+TEST(CurveRules, LegendPagesByTwentyShownEntries) {
+    ChartModel chart = chartWith(45);
+    std::vector<int> firsts;
+    for (int click = 0; click < 4; ++click) {
+        chart.legendFirst = nextLegendFirst(chart);
+        firsts.push_back(chart.legendFirst);
+    }
+    EXPECT_EQ((std::vector<int>{20, 40, 0, 20}), firsts);
+    for (int i = 20; i < 45; ++i) chart.series[i].on = false;  // 20 shown entries left
+    chart.legendFirst = 0;
+    EXPECT_EQ(0, nextLegendFirst(chart));
+}
+
+TEST(CurveRules, SeriesButtonsFollowThePage) {
+    // A run with 12 field values: heading plus 12 curves, positions 0 .. 11.
+    ChartModel chart;
+    chart.series.resize(13);
+    chart.series[0].heading = true;
+    for (int k = 0; k < 12; ++k) {
+        chart.positionToSeries.push_back(k + 1);
+        chart.series[k + 1].title = "field " + std::to_string(k);
+        chart.series[k + 1].on = k % 2 == 0;
+    }
+    const auto first = seriesButtons(chart, 12, 0);
+    EXPECT_TRUE(first[0].down);
+    EXPECT_FALSE(first[1].down);
+    EXPECT_EQ("field 9", first[9].hint);
+    const auto second = seriesButtons(chart, 12, 1);
+    EXPECT_TRUE(second[0].down);
+    EXPECT_EQ("field 10", second[0].hint);
+    EXPECT_EQ("field 11", second[1].hint);
+    for (int b = 2; b < 10; ++b) {
+        EXPECT_FALSE(second[b].down) << b;
+        EXPECT_EQ("", second[b].hint) << b;
+    }
+}
+
+TEST(CurveRules, TransportAxisTitles) {
+    struct Row {
+        int chart, mode;
+        bool first, second;
+        const char* title;
+    };
+    const Row rows[] = {
+        {kMeanEnergyChart, 0, true, true, "<u>, D/Mu, eV"},
+        {kMeanEnergyChart, 0, true, false, "<u>, eV"},
+        {kMeanEnergyChart, 0, false, true, "D/Mu, eV"},
+        {kMeanEnergyChart, 2, true, false, "<u>, eV"},
+        {kDiffusionChart, 1, true, false, "D, cm^2/s"},
+        {kDiffusionChart, 2, true, true, "D _|_ H, D || H, cm^2/s"},
+        {kDiffusionChart, 2, true, false, "D _|_ H, cm^2/s"},
+        {kDiffusionChart, 2, false, true, "D || H, cm^2/s"},
+        {kDriftChart, 0, true, false, "Vd, cm/s"},
+        {kDriftChart, 1, true, true, "Mu cond, Mu pol, cm^2/(s V)"},
+        {kDriftChart, 1, true, false, "Mu cond, cm^2/(s V)"},
+        {kDriftChart, 1, false, true, "Mu pol, cm^2/(s V)"},
+        {kDriftChart, 2, true, true, "Mu || E, Mu _|_ E _|_ H, cm^2/(s V)"},
+        {kDriftChart, 2, true, false, "Mu || E, cm^2/(s V)"},
+        {kDriftChart, 2, false, true, "Mu _|_ E _|_ H, cm^2/(s V)"},
+    };
+    for (const Row& row : rows) {
+        const auto title = transportAxisTitle(row.chart, row.mode, row.first, row.second);
+        ASSERT_TRUE(title) << row.title;
+        EXPECT_EQ(row.title, *title);
+    }
+    EXPECT_FALSE(transportAxisTitle(kDriftChart, 1, false, false)) << "both off: title stays";
+    EXPECT_FALSE(transportAxisTitle(kRateChart, 0, true, true));
+    EXPECT_TRUE(transportHasSecondCurve(kMeanEnergyChart, 0));
+    EXPECT_FALSE(transportHasSecondCurve(kMeanEnergyChart, 1));
+    EXPECT_TRUE(transportHasSecondCurve(kDiffusionChart, 2));
+    EXPECT_FALSE(transportHasSecondCurve(kDriftChart, 0));
+    EXPECT_TRUE(transportHasSecondCurve(kDriftChart, 1));
+}
+
+}  // namespace
+}  // namespace vorn::viewer
