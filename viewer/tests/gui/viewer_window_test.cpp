@@ -1,0 +1,242 @@
+// The viewer window's File and View Mode commands, closing, and reading bad files.
+#include <QCategoryAxis>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui_test_support.h"
+
+using namespace vorn::viewer;
+using vorn::viewer::test::dataFile;
+using vorn::viewer::test::Viewer;
+
+namespace {
+
+QString copyTo(const QTemporaryDir& dir, const char* source, const QString& name) {
+    const QString target = dir.filePath(name);
+    QFile::copy(dataFile(source), target);
+    return target;
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+}  // namespace
+
+class ViewerWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsOnTheStartUpScreen() {
+        Viewer v;
+        TForm1& w = v.form1;
+        QCOMPARE(w.windowTitle(), QString("Vorn ResultsViewing"));
+        QVERIFY(!w.PageControl1->isVisible());
+        QVERIFY(!w.View1->menuAction()->isVisible());
+        QVERIFY(!w.Save1->isEnabled() && !w.Print1->isEnabled() && !w.Export1->isEnabled());
+        QVERIFY(w.RichEdit2->toPlainText().contains("This subprogram is used for results viewing"));
+        QVERIFY(w.RichEdit2->toPlainText().contains("To start viewing choose  *.gdt  or  *.lst  file using File\\Open MenuItem"));
+        for (QToolButton* b : w.SeriesButtons) QVERIFY(b->isHidden());
+        QCOMPARE(w.LabelStep[5][1], 1);
+    }
+
+    void openGraphFileFillsThePages() {
+        Viewer v;
+        TForm1& w = v.form1;
+        const QString path = dataFile("n2_mode0.gdt");
+        v.open(path);
+        QVERIFY2(v.dialogs->errors.isEmpty(), qPrintable(v.dialogs->errors.join('\n')));
+        const FileDialogSpec& spec = v.dialogs->asked.at(0);
+        QCOMPARE(spec.title, QString("Open Vorn output files"));
+        QCOMPARE(spec.nameFilters.size(), 2);
+        QVERIFY(spec.nameFilters[0].startsWith("Graphic files (*.gdt"));
+        QVERIFY(spec.nameFilters[1].startsWith("Listing files (*.lst"));
+        QCOMPARE(w.windowTitle(), "Vorn ResultsViewing:  " + path.chopped(4));
+        QCOMPARE(w.LstPath, path.chopped(3) + "lst");
+        QCOMPARE(w.BasePath, path.chopped(4));
+        QVERIFY(w.PageControl1->isVisible());
+        for (int page = 0; page <= 6; ++page) QVERIFY(w.PageControl1->isTabVisible(page));
+        QVERIFY(!w.PageControl1->isTabVisible(7));
+        QVERIFY(w.Graphics1->isChecked() && !w.Listing1->isChecked());
+        QVERIFY(w.Loaded);
+        QCOMPARE(w.activePage(), 0);
+        QCOMPARE(w.CaseCount, 6);
+        QCOMPARE(w.Label1->text(), QString("Uniform Electric Field"));
+        QCOMPARE(w.Label2->text(), QString(" Pure N2      "));
+        QCOMPARE(w.PageControl1->tabText(4), QString("Mean and Characteristic energies"));
+        QCOMPARE(w.CheckListBox1->count(), 6);
+        QCOMPARE(w.CheckListBox1->item(0)->text(), QString("1.000E+01"));
+        QCOMPARE(w.CheckListBox2->count(), 3 + 2);
+        QCOMPARE(w.CheckListBox3->item(4)->text(), QString("<u>d(ln(Ne)/dt"));
+        QCOMPARE(w.Panel0->text(), QString("E/N = 1.000E+01 Td"));
+        QCOMPARE(w.Panel14->text(), QString("30.0"));
+        QCOMPARE(w.Panel15->text(), QString("100"));
+        QCOMPARE(w.Panel16->text(), QString("1.000E-04"));
+        QCOMPARE(w.Panel22->text(), QString("Te = -300 , K"));
+        QVERIFY(w.Panel21->isHidden());
+        // Chart series: heading plus curves on Chart1-3; per field mode on Chart4-6.
+        const int expected[] = {7, 6, 6, 2, 1, 1};
+        for (int c = 0; c < kChartCount; ++c) QCOMPARE(w.Charts[c]->lineSeries().size(), expected[c]);
+        QCOMPARE(w.Charts[0]->lineSeries().at(1)->count(), 101);
+        QVERIFY(w.Panel1->isVisible());
+    }
+
+    void chartTextsAreEscaped() {
+        Viewer v;
+        v.open(dataFile("n2_mode0.gdt"));
+        TForm1& w = v.form1;
+        QCOMPARE(w.Charts[kPowerChart]->lineSeries().at(5)->name(), QString("&lt;u&gt;d(ln(Ne)/dt"));
+        QCOMPARE(w.Charts[kMeanEnergyChart]->leftAxis()->titleText(), QString("&lt;u&gt;,&nbsp;D/Mu,&nbsp;eV"));
+        QVERIFY(w.Charts[kRateChart]->chart()->title().contains("Uniform&nbsp;Electric&nbsp;Field<br>"));
+    }
+
+    void configuringSelectorWalksTheCases() {
+        Viewer v;
+        v.open(dataFile("mag_mode2_stopped.gdt"));
+        TForm1& w = v.form1;
+        QCOMPARE(w.CheckListBox1->count(), 3);
+        w.SpeedButton17Click();
+        QCOMPARE(w.CheckListBox1->currentRow(), 1);
+        QCOMPARE(w.Panel0->text(), QString("E/N = 5.000E+01 Td"));
+        QCOMPARE(w.Panel14->text(), QString("20.0"));
+        w.SpeedButton17Click();
+        w.SpeedButton17Click();
+        QCOMPARE(w.CheckListBox1->currentRow(), 2);
+        QCOMPARE(w.Panel17->text(), QString("0.00"));
+        w.SpeedButton16Click();
+        w.SpeedButton16Click();
+        w.SpeedButton16Click();
+        QCOMPARE(w.CheckListBox1->currentRow(), 0);
+        QCOMPARE(w.Panel0->text(), QString("E/N = 2.000E+01 Td"));
+    }
+
+    void maxwellianRunShowsItsTemperature() {
+        Viewer v;
+        v.open(dataFile("hf_mode1.gdt"));
+        QCOMPARE(v.form1.Panel22->text(), QString("Te = 3000 , K"));
+        QVERIFY(!v.form1.Panel21->isHidden());
+        QCOMPARE(v.form1.Panel4->text(), QString("Eo, V/cm"));
+        QCOMPARE(v.form1.Panel0->text(), QString("Eo = 1.000E+02 V/cm"));
+        QCOMPARE(v.form1.PageControl1->tabText(6), QString("Mobilities"));
+    }
+
+    void badFileKeepsThePreviousRun() {
+        QTemporaryDir dir;
+        Viewer v;
+        TForm1& w = v.form1;
+        const QString good = dataFile("n2_mode0.gdt");
+        v.open(good);
+        const QString bad = dir.filePath("cut.gdt");
+        QFile source(good);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        writeFile(bad, source.read(3000));
+        v.open(bad);
+        QCOMPARE(v.dialogs->errors.size(), 1);
+        const QStringList lines = v.dialogs->errors[0].split('\n');
+        QCOMPARE(lines[0], QString("This *.gdt file is not Vorn output GDT file"));
+        QVERIFY2(lines.value(1).startsWith("line "), qPrintable(v.dialogs->errors[0]));
+        QCOMPARE(w.GdtPath, good);
+        QCOMPARE(w.windowTitle(), "Vorn ResultsViewing:  " + good.chopped(4));
+        QCOMPARE(w.CheckListBox1->count(), 6);
+        QCOMPARE(w.Charts[0]->lineSeries().size(), 7);
+        QCOMPARE(w.graphData().caseCount, 6);
+
+        // A listing chosen with the graph filter is read as a graph file and fails.
+        const QString listing = dir.filePath("run.lst");
+        writeFile(listing, "1 LISTING\r\n");
+        v.open(listing, 1);
+        QCOMPARE(v.dialogs->errors.size(), 2);
+        QVERIFY(v.dialogs->errors[1].startsWith("This *.gdt file is not Vorn output GDT file\nline 1: "));
+    }
+
+    void openListingShowsOnlyTheListing() {
+        QTemporaryDir dir;
+        Viewer v;
+        TForm1& w = v.form1;
+        const QString lst = dir.filePath("air.lst");
+        writeFile(lst, "1  VORN LISTING\r\n   second line\r\n");
+        v.open(lst, 2);
+        QCOMPARE(w.windowTitle(), "Vorn Graph: " + dir.filePath("air"));
+        QCOMPARE(w.GdtPath, dir.filePath("air.gdt"));
+        QVERIFY(w.Listing1->isChecked() && !w.Graphics1->isChecked());
+        QVERIFY(w.Print1->isEnabled());
+        QVERIFY(w.PageControl1->isTabVisible(7));
+        for (int page = 0; page <= 6; ++page) QVERIFY(!w.PageControl1->isTabVisible(page));
+        QVERIFY(w.RichEdit1->toPlainText().startsWith("1  VORN LISTING\n   second line"));
+
+        const QString absent = dir.filePath("none.lst");
+        v.open(absent, 2);
+        QCOMPARE(w.RichEdit1->toPlainText(),
+                 "File " + absent + " is absent\nIf this File is located in another directory use File menuitem to open it");
+        QVERIFY(v.dialogs->errors.isEmpty());
+    }
+
+    void viewModeTogglesReportMissingFiles() {
+        QTemporaryDir dir;
+        Viewer v;
+        TForm1& w = v.form1;
+        const QString gdt = copyTo(dir, "n2_mode0.gdt", "run.gdt");
+        v.open(gdt);
+        w.Listing1->trigger();  // no run.lst beside it
+        QCOMPARE(v.dialogs->errors.value(0),
+                 "File " + dir.filePath("run.lst") +
+                     " is absent. If this File is located in another directory use File menuitem to open it");
+        QVERIFY(!w.Listing1->isChecked());
+        QVERIFY(!w.PageControl1->isTabVisible(7));
+        QVERIFY(w.PageControl1->isVisible());
+
+        writeFile(dir.filePath("run.lst"), "1 listing\r\n");
+        w.Listing1->trigger();
+        QVERIFY(w.Listing1->isChecked());
+        QCOMPARE(w.activePage(), 7);
+        QCOMPARE(w.RichEdit1->toPlainText(), QString("1 listing\n"));
+        QVERIFY(w.Print1->isEnabled() && !w.Save1->isEnabled());
+
+        w.Graphics1->trigger();  // off: toolbar and chart tabs go
+        QVERIFY(!w.Graphics1->isChecked());
+        QVERIFY(w.Panel1->isHidden());
+        QVERIFY(!w.PageControl1->isTabVisible(1));
+        QVERIFY(w.PageControl1->isVisible());
+        w.Graphics1->trigger();  // on again: read afresh
+        QVERIFY(w.Graphics1->isChecked());
+        QVERIFY(!w.Panel1->isHidden());
+        QVERIFY(w.PageControl1->isTabVisible(1));
+
+        QFile::remove(gdt);
+        w.Graphics1->trigger();  // off
+        v.dialogs->errors.clear();
+        w.Graphics1->trigger();  // on, but the file is gone
+        QCOMPARE(v.dialogs->errors.value(0),
+                 "File " + gdt + " is absent. If this File is located in another directory use File menuitem to open it");
+        QVERIFY(!w.Graphics1->isChecked());
+    }
+
+    void closeHidesAndKeepsTheRun() {
+        Viewer v;
+        TForm1& w = v.form1;
+        v.open(dataFile("n2_mode0.gdt"));
+        w.setActivePage(2);
+        w.Exit1Click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.activePage(), 0);
+        QVERIFY(w.PageControl1->isHidden());
+        QVERIFY(w.Loaded);
+        w.show();
+        QVERIFY(w.View1->menuAction()->isVisible());
+        QVERIFY(w.Graphics1->isChecked());
+        QVERIFY(w.PageControl1->isHidden());
+        QCOMPARE(w.Charts[0]->lineSeries().size(), 7);
+    }
+};
+
+QTEST_MAIN(ViewerWindowTest)
+#include "viewer_window_test.moc"
