@@ -1,4 +1,5 @@
 // Writing a list of values under a format description into records.
+#include <cmath>
 #include <string>
 
 #include "recordio/format_items.h"
@@ -76,8 +77,11 @@ class RecordWriter {
           throw FormatError("F or E field given a text");
         }
         if (item.kind == Kind::Exponent) return formatE(v, item.width, item.decimals, item.scale);
-        for (int k = 0; k < item.scale; ++k) v *= 10.0;
-        for (int k = 0; k > item.scale; --k) v /= 10.0;
+        // One multiplication by the exact power: 2PF5.2 writes value * 100.
+        static constexpr double kPowers[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1e6};
+        int k = item.scale < 0 ? -item.scale : item.scale;
+        double power = k < 7 ? kPowers[k] : std::pow(10.0, k);
+        v = item.scale < 0 ? v / power : v * power;
         return formatF(v, item.width, item.decimals);
       }
       default: {

@@ -36,20 +36,24 @@ class FormatError : public std::logic_error {
 // Writing.
 //
 // A format description is a comma-separated list in the usual notation:
-//   'text'      literal text ('' inside stands for one quote)
+//   'text'      literal text ('' inside stands for one quote; "text" also works)
 //   nX          n blanks (written also at the end of a record)
 //   Tn          continue at column n (pads with blanks or moves back)
 //   Iw          integer, right-justified in w columns
 //   Fw.d        fixed point, d decimals, right-justified in w columns
 //   kPFw.d      the value times 10^k as Fw.d (2PF5.2 of 0.7808 is "78.08")
+//   %Fw.d       the same as 2PFw.d
 //   Ew.d        0.ddddE+xx, d digits after the point
-//   1PEw.d      d.dddE+xx (scientific), d digits after the point
+//   1PEw.d      d.dddE+xx (scientific), d digits after the point; SEw.d is the same
 //   Aw          text field: the first w characters, or right-justified
 //   A           text field as long as the text
 //   /           ends the record and starts the next one
 //   n(...)      group repeated n times; nI5 etc. repeat one descriptor
 // A scale factor applies to its own descriptor only. A value too wide for its
-// field fills the field with asterisks. Output stops at the first value field
+// field fills the field with asterisks. Digits are rounded to nearest, ties to
+// even; an exact zero has no sign, a negative value that rounds to zero keeps
+// it ("-0.0"); an exponent beyond 99 drops the E ("0.12345+100"); a value that
+// is not finite is written right-justified as "NaN", "Inf" or "-Inf". Output stops at the first value field
 // for which no value is left; the record ends there. If values remain at the end
 // of the format, a new record begins and the format is reused from its last
 // top-level group (or from its start when it has none).
