@@ -21,7 +21,7 @@ struct RunInput {
   SpeciesTable species;
   GasComposition gas;
   ProcessTable processes;
-  recordio::RecordUnit workingTape{"working tape"};
+  recordio::RecordUnit workingTape{"working tape (from Cross.tmp)"};
 };
 
 struct RunOutputs {
