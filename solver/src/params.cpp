@@ -78,7 +78,7 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
   params.fieldMode = static_cast<int>(fieldMode);
   params.meshIntervals = meshIntervals > kMaxMeshIntervals ? kMaxMeshIntervals
                                                            : static_cast<int>(meshIntervals);
-  params.maxIterations = static_cast<int>(std::clamp<long long>(maxIterations, -1, 1LL << 30));
+  params.maxIterations = static_cast<int>(std::clamp<long long>(maxIterations, -(1LL << 30), 1LL << 30));
 }
 
 void compactAndSortFieldList(RunParameters& params) {
