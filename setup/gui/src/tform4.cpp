@@ -29,7 +29,7 @@ TForm4::TForm4(std::unique_ptr<UserPrompts> prompts, ViewerLibraries viewers, QW
 {
     setObjectName("Form4");
     setWindowTitle("Vorn Win32");
-    resize(840, 540);
+    resize(920, 560);
     buildMenus();
     buildWelcomeState();
     connectHandlers();

@@ -130,18 +130,18 @@ QWidget* TForm4::buildMixturePage()
 {
     auto* page = new QWidget;
 
-    QGroupBox* gases = group(page, "GroupBox1", "Gases", {8, 4, 190, 416});
-    headingPanel(gases, "Panel3", "List of gases", {6, 20, 178, 24});
+    QGroupBox* gases = group(page, "GroupBox1", "Gases", {8, 4, 250, 416});
+    headingPanel(gases, "Panel3", "List of gases", {6, 20, 238, 24});
     CheckListBox1 = named(new CheckList(gases), "CheckListBox1");
-    CheckListBox1->setGeometry(6, 48, 178, 360);
+    CheckListBox1->setGeometry(6, 48, 238, 360);
 
-    QGroupBox* reactions = group(page, "GroupBox2", "Reactions", {206, 4, 356, 236});
-    Panel5 = headingPanel(reactions, "Panel5", "Gas:", {6, 20, 344, 24});
+    QGroupBox* reactions = group(page, "GroupBox2", "Reactions", {266, 4, 390, 236});
+    Panel5 = headingPanel(reactions, "Panel5", "Gas:", {6, 20, 378, 24});
     CheckListBox2 = named(new CheckList(reactions), "CheckListBox2");
-    CheckListBox2->setGeometry(6, 48, 344, 180);
+    CheckListBox2->setGeometry(6, 48, 378, 180);
 
     QGroupBox* concentrations =
-        group(page, "GroupBox3", "Relative Concentrations", {206, 246, 250, 174});
+        group(page, "GroupBox3", "Relative Concentrations", {266, 246, 250, 174});
     Panel6 = headingPanel(concentrations, "Panel6", "Gas:", {6, 20, 238, 24});
     StringGrid1 = named(new Grid(1, 2, 1, 0, concentrations), "StringGrid1");
     StringGrid1->setGeometry(6, 48, 238, 120);
@@ -149,14 +149,14 @@ QWidget* TForm4::buildMixturePage()
     StringGrid1->setDefaultRowHeight(21);
     StringGrid1->hide();
 
-    QGroupBox* summary = group(page, "GroupBox4", "Summary", {570, 4, 236, 236});
+    QGroupBox* summary = group(page, "GroupBox4", "Summary", {664, 4, 236, 236});
     headingPanel(summary, "Panel4", "Relative Concentrations", {6, 20, 224, 24});
     StringGrid2 = named(new Grid(1, 2, 2, 0, summary), "StringGrid2");
     StringGrid2->setGeometry(6, 48, 224, 180);
     StringGrid2->setColumnWidths({90, 90});
     StringGrid2->setDefaultRowHeight(21);
 
-    QGroupBox* mixture = group(page, "GroupBox5", "Mixture Parameters", {464, 246, 342, 110});
+    QGroupBox* mixture = group(page, "GroupBox5", "Mixture Parameters", {524, 246, 376, 110});
     StringGrid3 = named(new Grid(3, 2, 1, 0, mixture), "StringGrid3");
     StringGrid3->setGeometry(8, 24, 284, 76);
     StringGrid3->setColumnWidths({140, 140});
