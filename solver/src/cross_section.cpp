@@ -133,8 +133,9 @@ CrossSectionFlags readCrossSection(CrossSectionTape& tape, const ReactionKeyFunc
   constexpr int capacity = kGridDimension;
   std::vector<double>& E = scratch.energy;
   std::vector<double>& S = scratch.sigma;
-  E.assign(capacity + 1, 0.0);
-  S.assign(capacity + 1, 0.0);
+  // Every point is written before it is read: no clearing needed.
+  E.resize(capacity + 1);
+  S.resize(capacity + 1);
 
   int stored = 0;      // energies stored
   int points = 0;      // points with their cross section

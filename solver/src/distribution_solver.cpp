@@ -5,6 +5,7 @@
 
 #include "src/cross_section.h"
 #include "src/physical_constants.h"
+#include "src/sweep_kernels.h"
 
 namespace kinetics {
 
@@ -111,6 +112,9 @@ DistributionSolver::DistributionSolver(const ProcessTable& processes, CaseGrid& 
   gainProduct_.assign(size, 0.0);
   gain_.assign(size, 0.0);
   p_.assign(size, 0.0);
+  denominator_.assign(size, 0.0);
+  upperRatio_.assign(size, 0.0);
+  for (const Process& p : processes_) hasSuperelastic_ = hasSuperelastic_ || (p.type == 0 && p.product != 0.0);
   q_.assign(size, 0.0);
   x_.assign(size, 0.0);
   eeCoefficient_ = inputs.electronDensity * kTwoPiOverThree * kChargeSquared * kEvPerStatvoltSquared;
@@ -127,6 +131,12 @@ void DistributionSolver::buildRows(double nu) {
     diagonal_[i] = drift_[i] - diffusion_[i] - diffusion_[i - 1] - drift_[i - 1] -
                    step_ * (nu / kVelocityConstant * sqrtU_[i] + loss_[i]);
   }
+  // The part of the elimination that does not depend on the gains.
+  upperRatio_[1] = upper_[1] / diagonal_[1];
+  for (int i = 2; i <= m; ++i) {
+    denominator_[i] = diagonal_[i] - lower_[i] * upperRatio_[i - 1];
+    upperRatio_[i] = upper_[i] / denominator_[i];
+  }
 }
 
 void DistributionSolver::setElectronState(double meanEnergy, double kTe, double integralOfF) {
@@ -139,19 +149,17 @@ void DistributionSolver::computeGains() {
   const int m = points_;
   const double* f = grid_.distribution.data();
   std::fill(gainTarget_.begin(), gainTarget_.end(), 0.0);
-  std::fill(gainProduct_.begin(), gainProduct_.end(), 0.0);
+  if (hasSuperelastic_) std::fill(gainProduct_.begin(), gainProduct_.end(), 0.0);
   double* s1 = gainTarget_.data();
   double* s2 = gainProduct_.data();
 
-  // Scattered electrons land at u - U: point i gains from point i + n.
+  // Scattered electrons land at u - U: point i gains from point j = i + n.
   for (const Process& p : processes_) {
     if (p.type < 0 || p.target == 0.0) continue;
     const int n = p.shift;
     const int from = std::max({p.first, 2 + n, 1});
     const int to = std::min({p.last, m + n, m});
-    const double* col = p.column;
-    const double w = p.target;
-    for (int j = from; j <= to; ++j) s1[j - n] += (w * col[j]) * f[j];
+    if (from <= to) accumulateProducts(s1 + from - n, p.column + from, f + from, p.target, to - from + 1);
   }
   // Superelastic collisions of the populated upper state land at u + U.
   for (const Process& p : processes_) {
@@ -159,14 +167,13 @@ void DistributionSolver::computeGains() {
     const int n = p.shift;
     const int from = std::max({p.first, 2, 1 + n});
     const int to = std::min({p.last, m, m + n});
-    const double* col = p.column;
-    const double w = p.product;
-    for (int i = from; i <= to; ++i) s2[i] += (w * col[i]) * f[i - n];
+    if (from <= to) accumulateProducts(s2 + from, p.column + from, f + from - n, p.product, to - from + 1);
   }
 
-  gain_[1] = 0.0;
-  for (int i = 2; i <= m; ++i) gain_[i] = -step_ * (s1[i] + s2[i]);
-  if (m >= 2) gain_[2] = gain_[2] - ionisation_ / kVelocityConstant;
+  double* g = gain_.data();
+  g[1] = 0.0;
+  for (int i = 2; i <= m; ++i) g[i] = -step_ * (s1[i] + s2[i]);
+  if (m >= 2) g[2] = g[2] - ionisation_ / kVelocityConstant;
 }
 
 bool DistributionSolver::sweep(double threshold) {
@@ -227,33 +234,54 @@ bool DistributionSolver::sweep(double threshold) {
       fluxPrev = flux;
     }
   } else {
+    // Without e-e terms the matrix is that of the last build: its denominators
+    // and upper coefficients were eliminated there.
+    const double* den = denominator_.data();
+    // The previous value stays in a register: the chain of divisions is the
+    // critical path of a sweep.
+    double qPrevious = q[1];
     for (int i = 2; i <= m; ++i) {
-      const double den = b[i] - a[i] * p[i - 1];
-      q[i] = (g[i] - a[i] * q[i - 1]) / den;
-      p[i] = c[i] / den;
+      qPrevious = (g[i] - a[i] * qPrevious) / den[i];
+      q[i] = qPrevious;
     }
+    p = upperRatio_.data();
   }
 
-  x[m] = q[m];
-  for (int i = m - 1; i >= 1; --i) x[i] = q[i] - p[i] * x[i + 1];
-
-  const double norm = simpsonOf(pairs_, step_, [&](int i) { return sqrtU[i] * x[i]; });
-  const double nextIntegralOfF = simpsonOf(pairs_, 1.0, [&](int i) { return x[i]; }) / norm;
-
-  bool allPassed = true;
-  negative_ = false;
-  for (int i = 1; i <= m; ++i) {
-    const double fNew = x[i] / norm;
-    const double fOld = f[i];
-    if (allPassed && !(fNew == 0.0 && fOld == 0.0)) {
-      const double change = std::fabs(fNew - fOld) / std::max(std::fabs(fNew), std::fabs(fOld));
-      if (!(change <= threshold)) allPassed = false;
-    }
-    if (fNew < 0.0) negative_ = true;
-    f[i] = fNew;
+  double xNext = q[m];
+  x[m] = xNext;
+  for (int i = m - 1; i >= 1; --i) {
+    xNext = q[i] - p[i] * xNext;
+    x[i] = xNext;
   }
 
-  meanEnergy_ = simpsonOf(pairs_, step_, [&](int i) { return sqrtU[i] * x[i] * u[i]; }) / norm;
+  // Three integrals of x in one pass (each sum keeps its own order):
+  // sqrt(u) x and sqrt(u) x u with step DE, x with step 1.
+  const int last = 2 * pairs_ + 1;
+  double even0 = 0.0, odd0 = 0.0, even1 = 0.0, odd1 = 0.0, even2 = 0.0, odd2 = 0.0;
+  for (int i = 2; i < last; i += 2) {
+    const double rootX = sqrtU[i] * x[i];
+    even0 += rootX;
+    even1 += x[i];
+    even2 += rootX * u[i];
+    if (i + 1 < last) {
+      const double rootXNext = sqrtU[i + 1] * x[i + 1];
+      odd0 += rootXNext;
+      odd1 += x[i + 1];
+      odd2 += rootXNext * u[i + 1];
+    }
+  }
+  const auto simpson = [&](double first, double even, double odd, double final, double h) {
+    const double total = first + 4.0 * even + 2.0 * odd + final;
+    return h / 3.0 * total;
+  };
+  const double norm = simpson(sqrtU[1] * x[1], even0, odd0, sqrtU[last] * x[last], step_);
+  const double nextIntegralOfF = simpson(x[1], even1, odd1, x[last], 1.0) / norm;
+  const double energyIntegral =
+      simpson(sqrtU[1] * x[1] * u[1], even2, odd2, sqrtU[last] * x[last] * u[last], step_);
+
+  const bool allPassed = replaceAndCompare(f + 1, x + 1, norm, threshold, m, negative_);
+
+  meanEnergy_ = energyIntegral / norm;
   kTe_ = meanEnergy_ * kTwoThirdsErgPerEv;
   integralOfF_ = nextIntegralOfF;
   return allPassed && !negative_;

@@ -77,6 +77,8 @@ class DistributionSolver {
   std::vector<double> lower_, diagonal_, upper_;  // A_i, B_i, C_i
   std::vector<double> gainTarget_, gainProduct_, gain_;
   std::vector<double> p_, q_, x_;
+  std::vector<double> denominator_, upperRatio_;  // elimination of the rows without e-e terms
+  bool hasSuperelastic_ = false;
 
   double ionisation_ = 0.0;
   bool negative_ = false;
