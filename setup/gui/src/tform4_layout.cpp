@@ -238,8 +238,8 @@ QWidget* TForm4::buildSummaryPage()
     QGroupBox* mixture = group(page, "GroupBox8", "Gas Mixture Parameters", {8, 4, 270, 416});
     mixture->setStyleSheet("QGroupBox { color: blue; }");
     StringGrid8 = named(new Grid(3, 2, 0, 0, mixture), "StringGrid8");
-    StringGrid8->setGeometry(8, 24, 244, 67);
-    StringGrid8->setColumnWidths({130, 110});
+    StringGrid8->setGeometry(8, 24, 254, 67);
+    StringGrid8->setColumnWidths({140, 110});
     StringGrid8->setDefaultRowHeight(21);
     StringGrid8->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid8->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -224,6 +224,23 @@ private slots:
         QCOMPARE(grid->cellText(1, 2), QString("10"));
     }
 
+    void regionalDecimalSeparatorIsUsedOnScreen()
+    {
+        GuiFixture f;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        f.loadBank();
+        TForm4& w = f.form();
+        QCOMPARE(w.StringGrid6->cellText(1, 1), QString("0,001"));
+        w.PageControl1->setCurrentWidget(w.TabSheet2);
+        typeIntoCell(w.StringGrid6, 1, 1, "0,0005");
+        pressKey(w.StringGrid6, Qt::Key_Return);
+        QCOMPARE(f.model().Accuracy, 0.0005);
+        f.prompts().clear();
+        typeIntoCell(w.StringGrid6, 3, 1, "1.5");  // "1." and "1.5" are no numbers here
+        QCOMPARE(f.prompts().texts(), QStringList(2, "This value must be positive float"));
+        QLocale::setDefault(QLocale::c());
+    }
+
     void maxwellianBoxShowsTheSummaryLabelAndOutputModeIsKept()
     {
         GuiFixture f;

@@ -105,6 +105,21 @@ private slots:
         QCOMPARE(w.Label4->text(), QString(" H = 0  kGs"));
     }
 
+    void typingIntoTheSummaryProgramGridIsCheckedButNeverUsed()
+    {
+        GuiFixture f;
+        prepare(f);
+        TForm4& w = f.form();
+        showSummary(w);
+        typeIntoCell(w.StringGrid10, 0, 1, "-");
+        QCOMPARE(f.prompts().texts(), QStringList{"This value must be positive float"});
+        typeIntoCell(w.StringGrid10, 0, 1, "5");
+        pressKey(w.StringGrid10, Qt::Key_Return);
+        QCOMPARE(f.model().StartTe, 10000.0);
+        showSummary(w);
+        QCOMPARE(w.StringGrid10->cellText(0, 1), QString("10000"));
+    }
+
     void outputNameDialogAndComboBox()
     {
         GuiFixture f;
