@@ -199,8 +199,8 @@ def write_example():
     write_lines(os.path.join(EXAMPLE, "React.tmp"), react)
     write_lines(os.path.join(EXAMPLE, "Cross.tmp"), [line for b in blocks for line in b] + [END_CARD])
     write_lines(os.path.join(EXAMPLE, "Param.tmp"),
-                parameter_lines(0, [100.0, 200.0, 300.0, 500.0, 1000.0],
-                                [40.0, 60.0, 80.0, 100.0, 150.0], 760.0, 273.0, 0.0, 10000.0,
+                parameter_lines(0, [50.0, 100.0, 150.0, 200.0, 300.0],
+                                [60.0, 100.0, 140.0, 180.0, 240.0], 760.0, 273.0, 0.0, 10000.0,
                                 0.001, 2000, 500, "Example.gdt", "Example.lst", 1))
 
 
