@@ -153,21 +153,32 @@ void DistributionSolver::computeGains() {
   double* s1 = gainTarget_.data();
   double* s2 = gainProduct_.data();
 
-  // Scattered electrons land at u - U: point i gains from point j = i + n.
-  for (const Process& p : processes_) {
-    if (p.type < 0 || p.target == 0.0) continue;
-    const int n = p.shift;
-    const int from = std::max({p.first, 2 + n, 1});
-    const int to = std::min({p.last, m + n, m});
-    if (from <= to) accumulateProducts(s1 + from - n, p.column + from, f + from, p.target, to - from + 1);
-  }
-  // Superelastic collisions of the populated upper state land at u + U.
-  for (const Process& p : processes_) {
-    if (p.type != 0 || p.product == 0.0) continue;
-    const int n = p.shift;
-    const int from = std::max({p.first, 2, 1 + n});
-    const int to = std::min({p.last, m, m + n});
-    if (from <= to) accumulateProducts(s2 + from, p.column + from, f + from - n, p.product, to - from + 1);
+  // Points are taken in blocks so that the block's sums stay in the first-level
+  // cache while every process adds to them; within a point the processes still
+  // add in their order.
+  constexpr int kBlock = 1024;
+  for (int blockStart = 2; blockStart <= m; blockStart += kBlock) {
+    const int blockEnd = std::min(m, blockStart + kBlock - 1);
+    // Scattered electrons land at u - U: point i gains from point j = i + n.
+    for (const Process& p : processes_) {
+      if (p.type < 0 || p.target == 0.0) continue;
+      const int n = p.shift;
+      const int from = std::max({p.first, 1, blockStart + n});
+      const int to = std::min({p.last, m, blockEnd + n});
+      if (from <= to) {
+        accumulateProducts(s1 + from - n, p.column + from, f + from, p.target, to - from + 1);
+      }
+    }
+    // Superelastic collisions of the populated upper state land at u + U.
+    for (const Process& p : processes_) {
+      if (p.type != 0 || p.product == 0.0) continue;
+      const int n = p.shift;
+      const int from = std::max({p.first, blockStart, 1 + n});
+      const int to = std::min({p.last, blockEnd, m + n});
+      if (from <= to) {
+        accumulateProducts(s2 + from, p.column + from, f + from - n, p.product, to - from + 1);
+      }
+    }
   }
 
   double* g = gain_.data();
