@@ -110,8 +110,10 @@ TEST(ListingPagesTest, NonConvergencePage) {
     recordio::MemorySink negative;
     writeNonConvergencePage(f.params, f.solution, negative);
     ASSERT_EQ(25u, negative.records.size());
-    EXPECT_EQ(" PROGRAM COMPLETED ***ITERATION WITHOUT SUCCESSFUL CONVERGENCE.", negative.records[20]);
-    EXPECT_EQ(" REQUESTED LIMIT WAS***ITERATIONS ,WITH A CONVERGENCE CONDITION", negative.records[21]);
+    EXPECT_EQ(" PROGRAM COMPLETED ***ITERATION WITHOUT SUCCESSFUL CONVERGENCE.",
+              negative.records[20]);
+    EXPECT_EQ(" REQUESTED LIMIT WAS***ITERATIONS ,WITH A CONVERGENCE CONDITION",
+              negative.records[21]);
     EXPECT_EQ("", negative.records[23]);
     EXPECT_EQ(" DISTRIBUTION FUNCTION BECAME NEGATIVE AT SOME POINTS IN LAST ITERATION",
               negative.records[24]);
@@ -164,7 +166,8 @@ TEST(ListingPagesTest, SharedLinesByFieldModeAndElectrons) {
               write(writeFieldLines, f));
 
     f.params.electronDensity = 1e10;
-    EXPECT_EQ((Records{at(5, "FRACTIONAL IONIZATION = NE/NTOT =  1.000E-06, NE =  1.000E+10 CM-3")}),
+    EXPECT_EQ((Records{at(5, "FRACTIONAL IONIZATION = NE/NTOT =  1.000E-06, NE =  1.000E+10"
+                             " CM-3")}),
               write(writeIonisationLine, f));
 
     recordio::MemorySink maxwellian;
@@ -392,7 +395,8 @@ TEST(ListingPagesTest, DistributionTableOfTwentyThousandIntervals) {
     f.grid.distribution[201] = 2.5e-3;
     // Every 200th point: 101 points, 20 full records and one of a single point.
     Records expected = distributionHeading(" 0.200", " 20.00", "****", "0.001");
-    expected.push_back("  0.00 1.00E+00  0.20 2.50E-03  0.40 1.00E+00  0.60 1.00E+00  0.80 1.00E+00");
+    expected.push_back(
+        "  0.00 1.00E+00  0.20 2.50E-03  0.40 1.00E+00  0.60 1.00E+00  0.80 1.00E+00");
     expected.push_back("");
     const Records records = write(writeDistributionTable, f);
     ASSERT_EQ(expected.size() + 19 * 2 + 1 + 2, records.size());
@@ -428,7 +432,8 @@ Records passOneHeading(int emptyRecords) {
     r.insert(r.end(), emptyRecords, "");
     append(r, {"", "",
                "  PLASMA KINETICS ANALISIS WITH SUMMARY OF ELECTRON PARAMETERS,COLLISIONRATES,",
-               "  AND POWER BALANCE FOR ALL ELASTIC AND INELASTIC COLLISION PROCESSES INCLUDED", ""});
+               "  AND POWER BALANCE FOR ALL ELASTIC AND INELASTIC COLLISION PROCESSES INCLUDED",
+               ""});
     append(r, kUniformFieldLines);
     append(r, kPureGasLine);
     append(r, {"  J      REACTION(J)                   N(A)          N(B)      U(J)  DNE/DT/NE",
@@ -456,6 +461,8 @@ std::string passTwoRow(int j, const std::string& share) {
 }
 
 const Records kSeparator = {"", at(1, dashes(78))};
+const std::string kMomentumTransferLine =
+    at(14, "MOMENTUM TRANSFER + ROTATION(FOR MOLECULES) =  1.000E-12     25.00");
 
 Records balanceWithoutElectrons() {
     const std::string a11 = "   W/EL    ";
@@ -482,7 +489,7 @@ TEST(ListingPagesTest, KineticsPageBreaksAfterFifteenRows) {
     append(expected, kSeparator);
 
     append(expected, passTwoHeading("W/EL    "));
-    expected.push_back(at(14, "MOMENTUM TRANSFER + ROTATION(FOR MOLECULES) =  1.000E-12     25.00"));
+    expected.push_back(kMomentumTransferLine);
     for (int j = 1; j <= 15; ++j) append(expected, {"", passTwoRow(j, "    7.50")});
     append(expected, kSeparator);
     append(expected, passTwoHeading("W/EL    "));
@@ -500,7 +507,7 @@ TEST(ListingPagesTest, KineticsPageEndSeparatorsAfterAFifteenthRow) {
     append(expected, kSeparator);
     append(expected, kSeparator);  // pass 1 always closes
     append(expected, passTwoHeading("W/EL    "));
-    expected.push_back(at(14, "MOMENTUM TRANSFER + ROTATION(FOR MOLECULES) =  1.000E-12     25.00"));
+    expected.push_back(kMomentumTransferLine);
     for (int j = 1; j <= 15; ++j) append(expected, {"", passTwoRow(j, "    7.50")});
     append(expected, kSeparator);  // pass 2 does not close after a 15th row
     append(expected, balanceWithoutElectrons());
@@ -526,7 +533,8 @@ TEST(ListingPagesTest, KineticsRowsByProcessType) {
     const Records r = write(writeKineticsPage, f);
     const std::size_t row1 = passOneHeading(7).size() + 1;
     EXPECT_EQ(passOneRow(1), r[row1]);
-    EXPECT_EQ(" 2 " + pad("PROC 2", 32) + " 1.000E+16   5.000E+14    15.76  2.000E+06  ", r[row1 + 2]);
+    EXPECT_EQ(" 2 " + pad("PROC 2", 32) + " 1.000E+16   5.000E+14    15.76  2.000E+06  ",
+              r[row1 + 2]);
     EXPECT_EQ(" 3 " + pad("PROC 3", 32) + " 1.000E+16  " + blanks(12) + blanks(8) + "-1.000E+05  ",
               r[row1 + 4]);
     const std::size_t pass2 = row1 + 4 + kSeparator.size() + passTwoHeading("").size() + 3;
