@@ -76,7 +76,9 @@ void solveCase(const RunParameters& params, const GasComposition& gas,
   const double powerScale = electrons != 0.0 ? electrons * kElementaryCharge : kElementaryCharge;
   double nu = electrons != 0.0 ? carry.netProductionRate / electrons : 0.0;
 
-  // Normalise the starting distribution: integral of sqrt(u) f = 1.
+  // Normalise the starting distribution: integral of sqrt(u) f = 1. The e-e terms
+  // of the first sweep take the integral of f with step 1 in the form every sweep
+  // leaves it for the next: the integral of the unnormalised values over I.
   double* f = grid.distribution.data();
   const double* u = grid.energyGrid.data();
   const double norm = simpsonOf(pairs, step, [&](int i) { return std::sqrt(u[i]) * f[i]; });

@@ -145,6 +145,23 @@ TEST(IterationTest, CaseEntryValues) {
   EXPECT_EQ(out.electronFraction, 0.0);
 }
 
+// The rotational companion RMG (rotational constant 2.5e-4 eV, factor 4, sigma 1)
+// adds to the elastic loss only, from the second point on.
+TEST(IterationTest, RotationalComponentOnlyAddsElasticLossFromSecondPoint) {
+  auto run = loadModelGases({"molgas"}, modelParameters(30.0, 300));
+  ASSERT_EQ(run->gas.count, 2);
+  ASSERT_EQ(run->gas.isRotational[2], 1);
+  CaseSolution out = runCase(*run, 1, 50.0);
+  ASSERT_TRUE(out.converged);
+  const CaseGrid& g = run->grid;
+  EXPECT_EQ(g.massWeightedSum[1], g.momentumTransferSum[1] / 28.0);
+  const double sigma = 1.0 * 1.0000000168623835e-16;
+  for (int i : {2, 50, 301}) {
+    const double rotational = sigma * 1.0 * 2.5e-4 * 4.0 / g.energyGrid[i] / kElasticFactor;
+    EXPECT_NEAR((g.massWeightedSum[i] - g.momentumTransferSum[i] / 28.0) / rotational, 1.0, 1e-9) << i;
+  }
+}
+
 // No input power and no loss: the balance is 0/0, written as NaN, never a crash.
 TEST(TransportTest, ZeroPowerBalanceIsNaN) {
   CaseGrid grid;
