@@ -35,7 +35,7 @@ int gasIndex(const CalculationModel& model, const std::string& base) {
   return -1;
 }
 
-// The example calculation shipped with the solver: the "lucas" gas, five field values.
+// The "lucas" gas alone (the gas of the bundled example calculation), five field values.
 void prepareExample(CalculationModel& model) {
   int g = gasIndex(model, "lucas");
   ASSERT_GE(g, 0);
@@ -95,11 +95,8 @@ TEST(EndToEnd, RealSolverRunsOnTheWrittenInputFiles) {
   std::future<int> status = finished.get_future();
   ASSERT_EQ(std::future_status::ready, status.wait_for(300s));
   EXPECT_EQ(0, status.get());
-  if (readFile(dir.path() + "/Tmp.gdt").empty()) {
-    GTEST_SKIP() << "the solver does not write a graph-data file yet";
-  }
   EXPECT_EQ(0u, readFile(dir.path() + "/Tmp.gdt").rfind("ZOLBEX GRP FILE", 0));
-  EXPECT_TRUE(test::exists(dir.path() + "/Tmp.lst"));
+  EXPECT_FALSE(readFile(dir.path() + "/Tmp.lst").empty());
   // The solver deletes its input files.
   EXPECT_FALSE(test::exists(dir.path() + "/Param.tmp"));
   EXPECT_FALSE(test::exists(dir.path() + "/React.tmp"));
