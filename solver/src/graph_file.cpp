@@ -20,11 +20,14 @@ void putFormatted(RecordSink& sink, std::string_view format,
 void putInteger(RecordSink& sink, long long value) { sink.put(recordio::listDirected(value)); }
 void putReal(RecordSink& sink, double value) { sink.put(recordio::listDirected(value)); }
 
-std::string padded8(const std::string& name) {
-    std::string text = name.substr(0, 8);
-    text.resize(8, ' ');
+// Names are blank-padded words; a shorter text is padded here so that an A
+// field shows it left-aligned.
+std::string padded(const std::string& name, std::size_t width) {
+    std::string text = name.substr(0, width);
+    text.resize(width, ' ');
     return text;
 }
+std::string padded8(const std::string& name) { return padded(name, 8); }
 
 // One curve: NC lines of E12.5.
 template <typename Get>
@@ -101,7 +104,7 @@ void writeGraphHeader(const RunParameters& params, const GasComposition& composi
     putInteger(sink, fieldValueCount);
     putInteger(sink, processes.count);
     for (int j = 1; j <= processes.count; ++j)
-        putFormatted(sink, "A32", {processes.name[j]});
+        putFormatted(sink, "A32", {padded(processes.name[j], 32)});
     for (const char* name : {"MOM. TRANSF. TOTAL", "ELAS.+ROT.(FOR MOL.)", "d(ln(Ne/N))/dt",
                              "<u>d(ln(Ne)/dt"})
         sink.put(std::string_view(name));

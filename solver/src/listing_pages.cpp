@@ -27,11 +27,14 @@ void put(RecordSink& sink, const std::string& format, const std::vector<Value>& 
 std::string repeated(char c, int n) { return "'" + std::string(n, c) + "'"; }
 std::string blanks(int n) { return std::to_string(n) + "X"; }
 
-std::string padded8(const std::string& name) {
-    std::string text = name.substr(0, 8);
-    text.resize(8, ' ');
+// Names are blank-padded words; a shorter text is padded here so that an A
+// field shows it left-aligned.
+std::string padded(const std::string& name, std::size_t width) {
+    std::string text = name.substr(0, width);
+    text.resize(width, ' ');
     return text;
 }
+std::string padded8(const std::string& name) { return padded(name, 8); }
 
 // Values the pages derive from the case's inputs.
 struct PageValues {
@@ -305,7 +308,7 @@ void writePassTwoHeading(const PageValues& v, RecordSink& sink) {
 void writePassOneRow(const CasePageInput& in, int j, RecordSink& sink) {
     const ProcessTable& t = in.processes;
     std::string format = "/,I2,1X,A32";
-    std::vector<Value> values{static_cast<long long>(j), t.name[j]};
+    std::vector<Value> values{static_cast<long long>(j), padded(t.name[j], 32)};
     auto column = [&](bool shown, const char* field, const char* pad, int width, double value) {
         if (shown) {
             format += std::string(",") + field + pad;
@@ -325,14 +328,15 @@ void writePassOneRow(const CasePageInput& in, int j, RecordSink& sink) {
 // Row j of pass 2: rates both ways, power into the process and its share.
 void writePassTwoRow(const CasePageInput& in, const PageValues& v, int j, RecordSink& sink) {
     const CaseSolution& s = in.solution;
+    const long long row = j;
+    const std::string name = padded(in.processes.name[j], 32);
+    const double share = shareOf(s.processPower[j], v.input);
     if (in.processes.type[j] == 0) {
         put(sink, "/,I2,1X,A32,1PE10.3,2X,1PE10.3,2X,1PE10.3,2X,F8.2",
-            {static_cast<long long>(j), in.processes.name[j], s.forwardRate[j], s.reverseRate[j],
-             s.processPower[j], shareOf(s.processPower[j], v.input)});
+            {row, name, s.forwardRate[j], s.reverseRate[j], s.processPower[j], share});
     } else {
         put(sink, "/,I2,1X,A32,1PE10.3,2X,12X,1PE10.3,2X,F8.2",
-            {static_cast<long long>(j), in.processes.name[j], s.forwardRate[j],
-             s.processPower[j], shareOf(s.processPower[j], v.input)});
+            {row, name, s.forwardRate[j], s.processPower[j], share});
     }
 }
 

@@ -71,9 +71,11 @@ TEST(GraphFileTest, HeaderUniformField) {
     RunParameters params = makeParams(0);
     params.gasTemperature = 273.0;
     params.gasPressure = 760.0;
+    ProcessTable processes = makeProcesses(2);
+    processes.name[2] = "PROC 2";  // a shorter text is still written left-aligned in 32
     recordio::MemorySink sink;
-    writeGraphHeader(params, makeComposition({{"N2", 0.7808}, {"O2", 0.2192}}),
-                     makeProcesses(2), 3, sink);
+    writeGraphHeader(params, makeComposition({{"N2", 0.7808}, {"O2", 0.2192}}), processes, 3,
+                     sink);
     const auto& r = sink.records;
     ASSERT_EQ(8u + 2 + 4 + 3, r.size());
     EXPECT_EQ("ZOLBEX GRP FILE", r[0]);
