@@ -144,6 +144,8 @@ void TForm4::connectHandlers()
     };
     auto commits = [this](Grid* grid, Commits handlers) {
         connect(grid, &Grid::commitTriggered, this, [this, handlers](Grid::Trigger trigger) {
+            if (m_refreshing)
+                return;
             auto handler = trigger == Grid::Trigger::MousePress ? handlers.mouseDown
                            : trigger == Grid::Trigger::Key      ? handlers.keyDown
                                                                 : handlers.exit;

@@ -154,4 +154,7 @@ private:
     std::unique_ptr<setup::SolverLauncher> m_launcher;
     std::shared_ptr<GuiRelay> m_relay;
     bool m_closeHandled = false;
+    // Set while controls are refilled from the model: a grid that loses the focus
+    // because it is hidden or refilled then commits nothing.
+    int m_refreshing = 0;
 };

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 
 void TForm4::Start1Click()
@@ -59,6 +60,7 @@ void TForm4::Load1Click()
 
 void TForm4::showWholeModel()
 {
+    QScopedValueRollback refreshing(m_refreshing, m_refreshing + 1);
     for (Grid* grid : {StringGrid1, StringGrid3, StringGrid4, StringGrid5, StringGrid6})
         grid->discardEditor();
     CheckListBox1->clearItems();

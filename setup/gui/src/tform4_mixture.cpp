@@ -5,6 +5,7 @@
 #include <setup/mixture_page.h>
 
 #include <QLabel>
+#include <QScopedValueRollback>
 
 void TForm4::CheckListBox1Click()
 {
@@ -29,6 +30,7 @@ void TForm4::CheckListBox2ClickCheck()
 void TForm4::showSelectedGas()
 {
     // Showing a gas refills the grid from the model: uncommitted typing is lost.
+    QScopedValueRollback refreshing(m_refreshing, m_refreshing + 1);
     StringGrid1->discardEditor();
     CheckListBox2->clearItems();
     const int g = m_model.SelectedGas;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QScopedValueRollback>
 
 void TForm4::showParameterGrids()
 {
@@ -26,6 +27,7 @@ void TForm4::RadioGroup1Click()
 
 void TForm4::showFieldTypeControls()
 {
+    QScopedValueRollback refreshing(m_refreshing, m_refreshing + 1);
     const int t = m_model.FieldMode;
     const char sep = decimalSeparator();
     if (QAbstractButton* button = FieldTypeButtons->button(t))

@@ -113,6 +113,22 @@ private slots:
         QVERIFY(!f.model().GasChecked[0]);
     }
 
+    void reloadWithTheFocusInAGridCommitsNothing()
+    {
+        GuiFixture f;
+        f.loadBank();
+        f.checkGas(0);
+        TForm4& w = f.form();
+        w.StringGrid1->setFocus();
+        w.StringGrid1->setCurrentCell(0, 1);
+        QVERIFY(w.StringGrid1->hasFocus());
+        f.loadBank();  // hides the grid: the first gas is unchecked again
+        QVERIFY(!w.StringGrid1->isVisible());
+        QCOMPARE(w.StringGrid2->rowCount(), 1);
+        QCOMPARE(w.StringGrid2->cellText(0, 0), QString());
+        QVERIFY(f.model().Summary.isEmpty());
+    }
+
     void changeDataBankDirectoryTakesEffectAtTheNextProgram()
     {
         GuiFixture f(false);
