@@ -255,6 +255,25 @@ private slots:
                  "cwd=" + progDir + "\nargs=0\nhas=Param.tmp\nhas=React.tmp\nhas=Cross.tmp\n");
     }
 
+    void outputPathLongerThanTheSolverReadsIsRefused()
+    {
+        GuiFixture f;
+        prepare(f);
+        TForm4& w = f.form();
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        writeStandInSolver(progDir);
+        f.prompts().chosenFiles = {progDir + "/" + QString(200, 'n') + ".gdt"};
+        w.SpeedButton2->click();
+        showSummary(w);
+        w.BitBtn1->click();
+        QCOMPARE(f.prompts().entries.size(), 1);
+        QCOMPARE(f.prompts().entries[0].kind, QString("error"));
+        QCOMPARE(f.prompts().busy, 0);
+        QVERIFY(!w.solverRunning());
+        QTest::qWait(100);
+        QVERIFY(!QFile::exists(progDir + "/solver.log"));
+    }
+
     void missingSolverIsReportedAndTheCursorComesBack()
     {
         GuiFixture f;

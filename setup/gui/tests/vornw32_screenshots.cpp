@@ -1,14 +1,17 @@
 // Writes pictures of the main window for a person to look at:
 //   vornw32_screenshots OUTDIR [GASFILES]
-// welcome.png (before "Program"), page1.png (first gas checked), page2.png and
-// page3.png. GASFILES is a data-bank folder to copy (default: the test bank).
+// welcome.png (before "Program"), page1.png (first gas checked), page2.png,
+// page2_high_frequency.png and page3.png. GASFILES is a data-bank folder to copy
+// (default: the test bank).
 // Runs on any Qt platform: offscreen, or a real X server under xvfb-run.
 #include "check_list.h"
 #include "fake_prompts.h"
 #include "tform4.h"
 #include "test_bank.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -68,6 +71,9 @@ int main(int argc, char** argv)
     ok &= save(window, out + "/page1.png");
     window.PageControl1->setCurrentWidget(window.TabSheet2);
     ok &= save(window, out + "/page2.png");
+    window.FieldTypeButtons->button(1)->click();
+    ok &= save(window, out + "/page2_high_frequency.png");
+    window.FieldTypeButtons->button(0)->click();
     window.PageControl1->setCurrentWidget(window.TabSheet3);
     ok &= save(window, out + "/page3.png");
     return ok ? 0 : 1;
