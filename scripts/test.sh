@@ -14,3 +14,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVORN_WITH_GUI=OFF -
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" --timeout 900
+
+# The fuzz targets (clang, libFuzzer under both sanitizers): each runs for a few
+# seconds so that none can rot; scripts/fuzz.sh runs them for longer.
+scripts/fuzz.sh 7

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, AddressSanitizer and UndefinedBehaviorSanitizer)
+# and runs every target for a given time.
+#
+#   scripts/fuzz.sh SECONDS [--runs N] [--parallel P] [TARGET...]
+#
+# Each target runs for SECONDS (or until N executions with --runs), P targets at a
+# time (default 1), from its seed corpus fuzz/corpus/<target>/; what it learns goes
+# to build-fuzz/corpus/<target>/, its log to build-fuzz/logs/<target>.log and any
+# input that crashes, hangs or leaks to build-fuzz/artifacts/. Ends non-zero when a
+# target found something. FUZZ_BUILD_DIR overrides the build folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+usage() { sed -n '4,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+[ $# -ge 1 ] || usage
+seconds=$1; shift
+[[ $seconds =~ ^[0-9]+$ ]] || usage
+runs=-1
+parallel=1
+targets=()
+while [ $# -gt 0 ]; do
+  case $1 in
+    --runs) runs=$2; shift 2 ;;
+    --parallel) parallel=$2; shift 2 ;;
+    -*) usage ;;
+    *) targets+=("$1"); shift ;;
+  esac
+done
+
+build=${FUZZ_BUILD_DIR:-build-fuzz}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DVORN_WITH_GUI=OFF -DVORN_FUZZ=ON >/dev/null
+cmake --build "$build" -j "$(nproc)" --target fuzz_all
+
+if [ ${#targets[@]} -eq 0 ]; then
+  for dir in fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
+fi
+mkdir -p "$build/logs" "$build/artifacts"
+
+# A sanitizer report or an uncaught exception ends the target with a non-zero status.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+run_target() {
+  local target=$1
+  local program="$build/fuzz/$target"
+  [ -x "$program" ] || { echo "$target: no such fuzz target" >&2; return 1; }
+  mkdir -p "$build/corpus/$target"
+  # -timeout: one input that runs longer than this counts as a hang.
+  if "$program" "$build/corpus/$target" "fuzz/corpus/$target" \
+      -max_total_time="$seconds" -runs="$runs" -timeout=25 -rss_limit_mb=2560 \
+      -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" \
+      > "$build/logs/$target.log" 2>&1; then
+    local execs time
+    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/logs/$target.log")
+    time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$build/logs/$target.log")
+    printf '%-18s ok     %10s executions in %s s\n' "$target" "${execs:-?}" "${time:-$seconds}"
+  else
+    printf '%-18s FAILED (see %s)\n' "$target" "$build/logs/$target.log"
+    grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|ALARM|artifact_prefix|Test unit written)' \
+      "$build/logs/$target.log" | head -8
+    return 1
+  fi
+}
+
+status=0
+pids=()
+for target in "${targets[@]}"; do
+  run_target "$target" &
+  pids+=($!)
+  if [ ${#pids[@]} -ge "$parallel" ]; then
+    wait "${pids[0]}" || status=1
+    pids=("${pids[@]:1}")
+  fi
+done
+for pid in "${pids[@]}"; do wait "$pid" || status=1; done
+exit $status
