@@ -135,7 +135,9 @@ TEST(PhysicsTest, ElectronCollisionsMaxwellise) {
     previousGap = gap;
     EXPECT_LT(std::fabs(out.powerBalanceAccuracy), 0.5) << ratio;
     EXPECT_EQ(out.powerUnitLabel, ratio == 0.0 ? "W/EL    " : "W/CM3   ");
-    if (ratio == 0.0) EXPECT_EQ(out.eeShare, 0.0);
+    if (ratio == 0.0) {
+      EXPECT_EQ(out.eeShare, 0.0);
+    }
   }
   EXPECT_LT(previousGap, 0.01);
 }
