@@ -1,0 +1,128 @@
+// Print, Save and Export driven through the viewer window's menu handlers, with
+// the window's scripted dialogs, on hand-made graph-data files.
+#include <QDir>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+#include "viewer/tests/gui/gui_test_support.h"
+
+namespace vorn::viewer::output {
+namespace {
+
+using testing::commandOutput;
+using testing::readAll;
+using testing::TempDir;
+
+// Confirms the print dialog into a PDF and records the options offered.
+class PdfDialogs : public vorn::viewer::test::ScriptedDialogs {
+ public:
+  QString pdfPath;
+  QAbstractPrintDialog::PrintDialogOptions offered;
+  bool print(QWidget*, QPrinter& printer,
+             QAbstractPrintDialog::PrintDialogOptions options) override {
+    offered = options;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    return true;
+  }
+};
+
+class WindowOutput : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto scripted = std::make_unique<PdfDialogs>();
+    dialogs = scripted.get();
+    dialogs->pdfPath = QString::fromStdString(dir.file("print.pdf"));
+    form1.setDialogs(std::move(scripted));
+    form1.show();
+    dialogs->queueFile(vorn::viewer::test::dataFile("hf_mode1.gdt"), 1);
+    form1.Open1Click();
+    ASSERT_TRUE(form1.Loaded);
+  }
+  QString path(const std::string& name) const { return QString::fromStdString(dir.file(name)); }
+
+  TempDir dir;
+  TForm2 form2;
+  TForm1 form1{&form2};
+  PdfDialogs* dialogs = nullptr;
+};
+
+TEST_F(WindowOutput, ExportWritesTheShownTransportCurves) {
+  // Field mode 1: the drift-velocity page shows the two mobilities over the four cases.
+  form1.setActivePage(6);
+  dialogs->queueFile(path("mobility"), 1);
+  form1.Export1Click();
+  ASSERT_EQ(2u, dialogs->asked.size());  // File/Open, then Export
+  const FileDialogSpec& spec = dialogs->asked.back();
+  EXPECT_EQ("Data Save", spec.title);
+  EXPECT_EQ(QStringList{"Text files (*.dat)"}, spec.nameFilters);
+  EXPECT_EQ(form1.StartDir, spec.directory);
+  EXPECT_TRUE(spec.overwritePrompt);
+  EXPECT_EQ("100 2e+06 100 1.6e+06 \n"
+            "300 4e+06 300 3.4787e+06 \n"
+            "1000 1.1e+07 1000 1.0871e+07 \n"
+            "3000 3.1e+07 3000 3.4523e+07 \n",
+            readAll(dir.file("mobility.dat")));
+
+  form1.setActivePage(5);  // one curve only
+  dialogs->queueFile(path("mobility.dat"), 1);
+  dialogs->answerYes = true;
+  form1.Export1Click();
+  ASSERT_EQ(1, dialogs->questions.size());
+  EXPECT_EQ("Export File " + path("mobility.dat") + " is already exist.  Overwrite?",
+            dialogs->questions[0]);
+  EXPECT_EQ("100 400000 \n300 681640 \n1000 1.4619e+06 \n3000 3.239e+06 \n",
+            readAll(dir.file("mobility.dat")));
+}
+
+TEST_F(WindowOutput, DistributionExportFollowsFirstCurveEvenWhenOff) {
+  form1.setActivePage(0);
+  form1.CheckListBox1->item(2)->setCheckState(Qt::Checked);
+  form1.setActivePage(1);
+  dialogs->queueFile(path("f.dat"), 1);
+  form1.Export1Click();
+  const std::string table = readAll(dir.file("f.dat"));
+  EXPECT_EQ(51, std::count(table.begin(), table.end(), '\n'));
+  EXPECT_EQ(0u, table.find("0 ")) << table.substr(0, 80);
+  const std::string firstLine = table.substr(0, table.find('\n'));
+  EXPECT_EQ(2, std::count(firstLine.begin(), firstLine.end(), ' ')) << firstLine;
+}
+
+TEST_F(WindowOutput, SavePictureAsJpegGetsJpgName) {
+  form1.setActivePage(2);
+  dialogs->queueFile(path("rates"), 2);
+  form1.Save1Click();
+  ASSERT_EQ(2u, dialogs->asked.size());
+  EXPECT_EQ("Save Graph", dialogs->asked.back().title);
+  EXPECT_EQ((QStringList{"Bitmaps (*.bmp)", "JPEG Image File (*.jpg *.jpeg)"}),
+            dialogs->asked.back().nameFilters);
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("; ").toStdString();
+  const QImage picture(path("rates.jpg"));
+  EXPECT_EQ(form1.Charts[1]->viewport()->size(), picture.size());
+  const std::string described = commandOutput("file -b '" + dir.file("rates.jpg") + "'");
+  EXPECT_NE(std::string::npos, described.find("baseline, precision 8")) << described;
+}
+
+TEST_F(WindowOutput, PrintChartAndListingPages) {
+  if (commandOutput("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo missing";
+  form1.setActivePage(4);
+  form1.Print1Click();
+  EXPECT_EQ(QAbstractPrintDialog::PrintDialogOptions(), dialogs->offered);
+  const std::string info = commandOutput("pdfinfo '" + dir.file("print.pdf") + "'");
+  ASSERT_NE(std::string::npos, info.find("Pages:")) << info;
+  EXPECT_EQ("1", info.substr(info.find_first_not_of(' ', info.find("Pages:") + 6), 1)) << info;
+
+  form1.RichEdit1->setPlainText("first line\nsecond line");
+  form1.setActivePage(7);
+  form1.Print1Click();
+  EXPECT_TRUE(dialogs->offered.testFlag(QAbstractPrintDialog::PrintSelection));
+  const std::string text = commandOutput("pdftotext '" + dir.file("print.pdf") + "' -");
+  EXPECT_NE(std::string::npos, text.find("second line")) << text;
+}
+
+}  // namespace
+}  // namespace vorn::viewer::output
