@@ -110,6 +110,12 @@ TEST_F(DataBankTest, LastLineWithOrWithoutLineEnd) {
   loadDataBank(model);
   EXPECT_EQ(2, model.GasCount);
   EXPECT_EQ("two", model.GasDisplayNames[1]);
+  gasList("A\nB two\n");  // a line without a blank is all base name
+  loadDataBank(model);
+  EXPECT_EQ(2, model.GasCount);
+  EXPECT_EQ("A", model.GasFileNames[0]);
+  EXPECT_EQ("", model.GasDisplayNames[0]);
+  EXPECT_EQ("B", model.GasFileNames[1]);
 }
 
 TEST_F(DataBankTest, HundredAndOneLinesGiveHundredGases) {
