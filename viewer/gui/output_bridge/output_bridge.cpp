@@ -28,7 +28,9 @@ public:
         spec.title = output::kPictureDialogTitle;
         spec.directory = startDir;
         spec.nameFilters = output::pictureFilters();
-        spec.defaultSuffix = "bmp";
+        // No fixed suffix: a name typed without one gets the chosen filter's (.bmp or .jpg),
+        // so a JPEG is never named .bmp.
+        spec.defaultSuffix.clear();
         spec.overwritePrompt = true;
         const FileChoice choice = dialogs->saveFile(parent, spec);
         if (!choice.accepted) return std::nullopt;
