@@ -3,7 +3,10 @@
 // and the cases are set up and solved directly.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <memory>
