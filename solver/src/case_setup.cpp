@@ -132,7 +132,9 @@ bool setUpCase(const RunParameters& params, const GasComposition& gas, SpeciesTa
   double tableEmax = 0.0;
   WarningList warnings(range);
 
-  grid.crossSectionGrid.assign(static_cast<std::size_t>(processes.count) * size, 0.0);
+  // Every column is written whole below (zero for a process with a warning), so
+  // the values of the previous case need no clearing first.
+  grid.crossSectionGrid.resize(static_cast<std::size_t>(processes.count) * size);
   for (int k = 1; k <= processes.count; ++k) {
     const std::string& text = processes.deckCards.at(processes.source[k]);
     const ParsedReaction wanted =
@@ -141,11 +143,13 @@ bool setUpCase(const RunParameters& params, const GasComposition& gas, SpeciesTa
     const CrossSectionFlags flags =
         readCrossSection(tape, keysOf, {wanted.leftKey, wanted.rightKey}, u, points, 1, sigma,
                          tableEmax, scratch);
+    double* column = grid.crossSectionGrid.data() + static_cast<std::size_t>(k - 1) * size;
     if (flags.any()) {
       warnings.addProcess(processes.name[k], flags);
+      std::fill(column, column + size, 0.0);
       continue;
     }
-    double* column = grid.crossSectionGrid.data() + static_cast<std::size_t>(k - 1) * size;
+    column[0] = 0.0;
     for (int i = 1; i <= points; ++i) column[i] = u[i] * sigma[i];
   }
 

@@ -19,31 +19,59 @@ int thresholdShift(double threshold, double step, int points) {
 
 namespace {
 
-// Simpson over pairs double intervals where value(i) is taken as zero outside
-// lo..hi. Skipping a term that is a product with an exact zero leaves both
-// ordered sums unchanged, so this equals simpsonOf over the whole range.
+// The two ordered sums of a Simpson integral (even and odd interior points),
+// filled segment by segment in increasing index order. Terms outside a column's
+// non-zero span are products with an exact zero: leaving them out changes
+// neither sum, so the integral equals simpsonOf over the whole range.
+struct OrderedSums {
+  double even = 0.0;
+  double odd = 0.0;
+};
+
+double finishSimpson(const OrderedSums& sums, double first, double final, double h) {
+  const double total = first + 4.0 * sums.even + 2.0 * sums.odd + final;
+  return h / 3.0 * total;
+}
+
+// Adds a(i) to `sa` and b(i) to `sb` for the interior points i = lo..hi; two
+// integrals in one pass keep twice as many additions in flight.
+template <class A, class B>
+void addSegment(OrderedSums& sa, A a, OrderedSums& sb, B b, int lo, int hi, int last) {
+  lo = std::max(lo, 2);
+  hi = std::min(hi, last - 1);
+  if (lo > hi) return;
+  int i = lo;
+  if (i % 2 == 1) {
+    sa.odd += a(i);
+    sb.odd += b(i);
+    ++i;
+  }
+  for (; i + 1 <= hi; i += 2) {
+    sa.even += a(i);
+    sb.even += b(i);
+    sa.odd += a(i + 1);
+    sb.odd += b(i + 1);
+  }
+  if (i <= hi) {
+    sa.even += a(i);
+    sb.even += b(i);
+  }
+}
+
+template <class A>
+void addSegment(OrderedSums& sums, A a, int lo, int hi, int last) {
+  OrderedSums unused;
+  addSegment(sums, a, unused, [](int) { return 0.0; }, lo, hi, last);
+}
+
+// Simpson over pairs double intervals of value(i), taken as zero outside lo..hi.
 template <class ValueAt>
 double simpsonSpan(int pairs, double h, int lo, int hi, ValueAt value) {
   const int last = 2 * pairs + 1;
   const auto at = [&](int i) { return (i >= lo && i <= hi) ? value(i) : 0.0; };
-  double evenSum = 0.0;
-  double oddSum = 0.0;
-  const int from = std::max(lo, 2);
-  const int to = std::min(hi, last - 1);
-  if (from <= to) {
-    int i = from;
-    if (i % 2 == 1) {
-      oddSum += value(i);
-      ++i;
-    }
-    for (; i + 1 <= to; i += 2) {
-      evenSum += value(i);
-      oddSum += value(i + 1);
-    }
-    if (i <= to) evenSum += value(i);
-  }
-  const double total = at(1) + 4.0 * evenSum + 2.0 * oddSum + at(last);
-  return h / 3.0 * total;
+  OrderedSums sums;
+  addSegment(sums, value, lo, hi, last);
+  return finishSimpson(sums, at(1), at(last), h);
 }
 
 }  // namespace
@@ -309,13 +337,35 @@ void DistributionSolver::ratePass(CaseSolution& out) {
     const Process& p = processes_[k];
     const double* col = p.column;
     const int n = p.shift;
+    // Forward terms f_i col_i over the column's span, reverse terms f_i col_(i+n)
+    // over the span shifted back by n: the common part in one pass.
+    const int last = 2 * pairs_ + 1;
+    const int forwardLo = p.first;
+    const int forwardHi = p.last;
+    const int reverseLo = std::max(1, p.first - n);
+    const int reverseHi = std::min(m, p.last - n);
+    const auto forwardTerm = [&](int i) { return f[i] * col[i]; };
+    const auto reverseTerm = [&](int i) { return f[i] * col[i + n]; };
+    OrderedSums forwardSums;
+    OrderedSums reverseSums;
+    const int commonLo = std::max(forwardLo, reverseLo);
+    const int commonHi = std::min(forwardHi, reverseHi);
+    if (commonLo <= commonHi) {
+      addSegment(forwardSums, forwardTerm, forwardLo, commonLo - 1, last);
+      addSegment(reverseSums, reverseTerm, reverseLo, commonLo - 1, last);
+      addSegment(forwardSums, forwardTerm, reverseSums, reverseTerm, commonLo, commonHi, last);
+      addSegment(forwardSums, forwardTerm, commonHi + 1, forwardHi, last);
+      addSegment(reverseSums, reverseTerm, commonHi + 1, reverseHi, last);
+    } else {
+      addSegment(forwardSums, forwardTerm, forwardLo, forwardHi, last);
+      addSegment(reverseSums, reverseTerm, reverseLo, reverseHi, last);
+    }
+    const auto inForward = [&](int i) { return i >= forwardLo && i <= forwardHi ? forwardTerm(i) : 0.0; };
+    const auto inReverse = [&](int i) { return i >= reverseLo && i <= reverseHi ? reverseTerm(i) : 0.0; };
     const double forward =
-        kVelocityConstant *
-        simpsonSpan(pairs_, step_, p.first, p.last, [&](int i) { return f[i] * col[i]; });
+        kVelocityConstant * finishSimpson(forwardSums, inForward(1), inForward(last), step_);
     const double reverse =
-        kVelocityConstant * simpsonSpan(pairs_, step_, std::max(1, p.first - n),
-                                        std::min(m, p.last - n),
-                                        [&](int i) { return f[i] * col[i + n]; });
+        kVelocityConstant * finishSimpson(reverseSums, inReverse(1), inReverse(last), step_);
     double energyForward = 0.0;
     double energyReverse = 0.0;
     if (p.type < 0) {
