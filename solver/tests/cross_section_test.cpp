@@ -415,6 +415,22 @@ TEST(CaseSetUpTest, WarningListStopsWithItsClosingLine) {
   EXPECT_EQ(out[9 + 47], "");
 }
 
+// A column with data in one case and a warning in the next is zero again.
+TEST(CaseSetUpTest, ColumnOfAFlaggedProcessIsClearedOnReuse) {
+  TinyCase c(20.0, 1);
+  c.params.energyRangeList[2] = 10.0;
+  TapeBuilder tape;
+  tape.block("XA + E ^ XB + E", {12, 15, 18}, {0, 1, 0}).block("XA + E ^ XA + E", {0, 50}, {5, 5});
+  recordio::RecordUnit& unit = tape.finish();
+  CrossSectionTape cached(unit);
+  ASSERT_TRUE(setUpCase(c.params, c.gas, c.species, c.processes, cached, 1, c.grid, c.listing));
+  EXPECT_GT(c.grid.crossSectionGrid[8], 0.0);  // u = 14 eV
+  EXPECT_TRUE(c.listing.records.empty());
+  ASSERT_TRUE(setUpCase(c.params, c.gas, c.species, c.processes, cached, 2, c.grid, c.listing));
+  EXPECT_FALSE(c.listing.records.empty());
+  for (double v : c.grid.crossSectionGrid) EXPECT_EQ(v, 0.0);
+}
+
 TEST(CaseSetUpTest, GridCoefficientsAndStartingDistribution) {
   TinyCase c(10.0, 1);
   c.params.startEnergy = 2.0;
