@@ -170,12 +170,12 @@ void ChartView::drawMinorTicks() {
             const double f = (drawUnits(v, m_log[a]) - lo) / (hi - lo);
             if (a == 0) {
                 const double y = plot.bottom() - f * plot.height();
-                path.moveTo(plot.left() - 3, y);
-                path.lineTo(plot.left(), y);
+                path.moveTo(plot.left() - 4, y);  // 3 px outside the 2 px axis line
+                path.lineTo(plot.left() - 1, y);
             } else {
                 const double x = plot.left() + f * plot.width();
-                path.moveTo(x, plot.bottom());
-                path.lineTo(x, plot.bottom() + 3);
+                path.moveTo(x, plot.bottom() + 1);
+                path.lineTo(x, plot.bottom() + 4);
             }
             ++m_minorCount;
         }

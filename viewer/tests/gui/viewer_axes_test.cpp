@@ -30,6 +30,8 @@ private slots:
         QVERIFY(w.chartModel(kRateChart).axes.left.log);
         QCOMPARE(w.chartModel(kRateChart).axes.left.min, 1e-30);
         QCOMPARE(w.Charts[kRateChart]->drawnLabels(0).first(), QString("1E-30"));
+        // Eight minor ticks in each decade of a logarithmic axis (2 .. 9 times the decade).
+        QVERIFY(w.Charts[kRateChart]->minorTickCount() >= 8 * 23);
 
         w.setActivePage(3);
         QVERIFY(!w.SpeedButton11->isChecked());
