@@ -14,6 +14,8 @@ void CheckList::addCheckItem(const QString& text, bool checked)
     auto* it = new QListWidgetItem(text, this);
     it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     it->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    if (m_itemHeight > 0)
+        it->setSizeHint(QSize(0, m_itemHeight));
 }
 
 bool CheckList::isChecked(int row) const

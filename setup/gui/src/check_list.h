@@ -12,6 +12,7 @@ public:
     explicit CheckList(QWidget* parent = nullptr);
 
     void addCheckItem(const QString& text, bool checked);
+    void setItemHeight(int height) { m_itemHeight = height; }
     bool isChecked(int row) const;
     void setChecked(int row, bool checked);
     void clearItems();
@@ -25,4 +26,5 @@ private:
     void onItemChanged(QListWidgetItem* item);
     void onCurrentRowChanged(int row);
     bool m_quiet = false;
+    int m_itemHeight = 0;  // 0: the style's height
 };

@@ -112,9 +112,8 @@ bool Grid::isCommitKey(int key) const
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
-void Grid::reportKeyCommit(int key)
+void Grid::reportKeyCommit()
 {
-    Q_UNUSED(key);
     QScopedValueRollback guard(m_inTrigger, true);
     flushEditor();
     emit commitTriggered(Trigger::Key, currentRow(), currentColumn());
@@ -124,7 +123,7 @@ bool Grid::editorKeyPressed(int key)
 {
     if (!isCommitKey(key))
         return false;
-    reportKeyCommit(key);
+    reportKeyCommit();
     if (key == Qt::Key_Up || key == Qt::Key_Down) {
         const QModelIndex next =
             moveCursor(key == Qt::Key_Up ? MoveUp : MoveDown, Qt::NoModifier);
@@ -137,7 +136,7 @@ bool Grid::editorKeyPressed(int key)
 void Grid::keyPressEvent(QKeyEvent* event)
 {
     if (isCommitKey(event->key())) {
-        reportKeyCommit(event->key());
+        reportKeyCommit();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             event->accept();
             return;

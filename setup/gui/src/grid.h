@@ -58,7 +58,7 @@ private:
     // Called by the delegate for keys pressed inside the editor; true = consumed.
     bool editorKeyPressed(int key);
     bool isCommitKey(int key) const;
-    void reportKeyCommit(int key);
+    void reportKeyCommit();
     void onFocusChanged(QWidget* old, QWidget* now);
     bool ownsWidget(const QWidget* widget) const;
     QTableWidgetItem* ensureItem(int row, int column);

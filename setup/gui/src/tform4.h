@@ -38,7 +38,6 @@ public:
     ~TForm4() override;
 
     const setup::CalculationModel& model() const { return m_model; }
-    UserPrompts& prompts() { return *m_prompts; }
     bool solverRunning() const { return m_launcher->running(); }
 
     // Menu items.

@@ -134,11 +134,13 @@ QWidget* TForm4::buildMixturePage()
     headingPanel(gases, "Panel3", "List of gases", {6, 20, 238, 24});
     CheckListBox1 = named(new CheckList(gases), "CheckListBox1");
     CheckListBox1->setGeometry(6, 48, 238, 360);
+    CheckListBox1->setItemHeight(16);
 
     QGroupBox* reactions = group(page, "GroupBox2", "Reactions", {266, 4, 390, 236});
     Panel5 = headingPanel(reactions, "Panel5", "Gas:", {6, 20, 378, 24});
     CheckListBox2 = named(new CheckList(reactions), "CheckListBox2");
     CheckListBox2->setGeometry(6, 48, 378, 180);
+    CheckListBox2->setItemHeight(20);
 
     QGroupBox* concentrations =
         group(page, "GroupBox3", "Relative Concentrations", {266, 246, 250, 174});
