@@ -35,8 +35,8 @@ class WarningList {
   void addComponent(const std::string& componentName, const CrossSectionFlags& flags,
                     bool doesNotSpan, bool massMissing) {
     if (closed_ || words() > 220) return;
-    lines_.push_back(header(("MOMENTUM TRANSFER FOR " + padTo(componentName, 8) +
-                             std::string(10, ' ')).substr(0, 32)));
+    lines_.push_back(header(
+        ("MOMENTUM TRANSFER FOR " + padTo(componentName, 8) + std::string(10, ' ')).substr(0, 32)));
     addFlagLines(flags);
     if (doesNotSpan) lines_.push_back("CROSS SECTION DOES NOT SPAN (0," + range_ + ") EV.");
     if (massMissing) lines_.push_back("THE MASS ENTERED FOR THIS SPECIES  = 0  ");
@@ -137,12 +137,10 @@ bool setUpCase(const RunParameters& params, const GasComposition& gas, SpeciesTa
   grid.crossSectionGrid.resize(static_cast<std::size_t>(processes.count) * size);
   for (int k = 1; k <= processes.count; ++k) {
     const std::string& text = processes.deckCards.at(processes.source[k]);
-    const ParsedReaction wanted =
-        parseReaction(std::string_view(text).substr(0, std::min(text.size(), kReactionTextLength)),
-                      species);
-    const CrossSectionFlags flags =
-        readCrossSection(tape, keysOf, {wanted.leftKey, wanted.rightKey}, u, points, 1, sigma,
-                         tableEmax, scratch);
+    const ParsedReaction wanted = parseReaction(
+        std::string_view(text).substr(0, std::min(text.size(), kReactionTextLength)), species);
+    const CrossSectionFlags flags = readCrossSection(
+        tape, keysOf, {wanted.leftKey, wanted.rightKey}, u, points, 1, sigma, tableEmax, scratch);
     double* column = grid.crossSectionGrid.data() + static_cast<std::size_t>(k - 1) * size;
     if (flags.any()) {
       warnings.addProcess(processes.name[k], flags);

@@ -137,9 +137,9 @@ CrossSectionFlags readCrossSection(CrossSectionTape& tape, const ReactionKeyFunc
   E.resize(capacity + 1);
   S.resize(capacity + 1);
 
-  int stored = 0;      // energies stored
-  int points = 0;      // points with their cross section
-  bool full = false;   // no further energy is stored
+  int stored = 0;     // energies stored
+  int points = 0;     // points with their cross section
+  bool full = false;  // no further energy is stored
   double lastEnergy = -1.0;
   int start = 1;
   int end = 1;

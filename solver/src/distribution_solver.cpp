@@ -61,7 +61,8 @@ void addSegment(OrderedSums& sa, A a, OrderedSums& sb, B b, int lo, int hi, int 
 template <class A>
 void addSegment(OrderedSums& sums, A a, int lo, int hi, int last) {
   OrderedSums unused;
-  addSegment(sums, a, unused, [](int) { return 0.0; }, lo, hi, last);
+  addSegment(
+      sums, a, unused, [](int) { return 0.0; }, lo, hi, last);
 }
 
 // Simpson over pairs double intervals of value(i), taken as zero outside lo..hi.
@@ -142,10 +143,12 @@ DistributionSolver::DistributionSolver(const ProcessTable& processes, CaseGrid& 
   p_.assign(size, 0.0);
   denominator_.assign(size, 0.0);
   upperRatio_.assign(size, 0.0);
-  for (const Process& p : processes_) hasSuperelastic_ = hasSuperelastic_ || (p.type == 0 && p.product != 0.0);
+  for (const Process& p : processes_)
+    hasSuperelastic_ = hasSuperelastic_ || (p.type == 0 && p.product != 0.0);
   q_.assign(size, 0.0);
   x_.assign(size, 0.0);
-  eeCoefficient_ = inputs.electronDensity * kTwoPiOverThree * kChargeSquared * kEvPerStatvoltSquared;
+  eeCoefficient_ =
+      inputs.electronDensity * kTwoPiOverThree * kChargeSquared * kEvPerStatvoltSquared;
 }
 
 void DistributionSolver::buildRows(double nu) {
@@ -235,8 +238,8 @@ bool DistributionSolver::sweep(double threshold) {
   eePowerSum_ = 0.0;
   const double ne = inputs_.electronDensity;
   if (ne != 0.0) {
-    const double lnL =
-        std::log(std::sqrt(kTe_ / (ne * kFourPi * kChargeSquared)) * meanEnergy_ / kChargeSquaredOverEv);
+    const double lnL = std::log(std::sqrt(kTe_ / (ne * kFourPi * kChargeSquared)) * meanEnergy_ /
+                                kChargeSquaredOverEv);
     const double scale = eeCoefficient_ * lnL;
     const double* power = halfStepPower_.data();
     const double halfF1 = f[1] / 2.0;
@@ -360,8 +363,12 @@ void DistributionSolver::ratePass(CaseSolution& out) {
       addSegment(forwardSums, forwardTerm, forwardLo, forwardHi, last);
       addSegment(reverseSums, reverseTerm, reverseLo, reverseHi, last);
     }
-    const auto inForward = [&](int i) { return i >= forwardLo && i <= forwardHi ? forwardTerm(i) : 0.0; };
-    const auto inReverse = [&](int i) { return i >= reverseLo && i <= reverseHi ? reverseTerm(i) : 0.0; };
+    const auto inForward = [&](int i) {
+      return i >= forwardLo && i <= forwardHi ? forwardTerm(i) : 0.0;
+    };
+    const auto inReverse = [&](int i) {
+      return i >= reverseLo && i <= reverseHi ? reverseTerm(i) : 0.0;
+    };
     const double forward =
         kVelocityConstant * finishSimpson(forwardSums, inForward(1), inForward(last), step_);
     const double reverse =
@@ -369,9 +376,8 @@ void DistributionSolver::ratePass(CaseSolution& out) {
     double energyForward = 0.0;
     double energyReverse = 0.0;
     if (p.type < 0) {
-      energyForward = kVelocityConstant * simpsonSpan(pairs_, step_, p.first, p.last, [&](int i) {
-                        return u[i] * f[i] * col[i];
-                      });
+      energyForward = kVelocityConstant * simpsonSpan(pairs_, step_, p.first, p.last,
+                                                      [&](int i) { return u[i] * f[i] * col[i]; });
     } else {
       energyForward = p.threshold * forward;
       energyReverse = p.threshold * reverse;

@@ -70,10 +70,10 @@ class DistributionSolver {
   std::vector<Process> processes_;
 
   std::vector<double> sqrtU_;
-  std::vector<double> halfStepPower_;  // x_i^1.5 at x_i = DE/2 + (i-1) DE
-  std::vector<double> diffusion_;      // D_j
-  std::vector<double> drift_;          // H_j
-  std::vector<double> loss_;           // L_i
+  std::vector<double> halfStepPower_;             // x_i^1.5 at x_i = DE/2 + (i-1) DE
+  std::vector<double> diffusion_;                 // D_j
+  std::vector<double> drift_;                     // H_j
+  std::vector<double> loss_;                      // L_i
   std::vector<double> lower_, diagonal_, upper_;  // A_i, B_i, C_i
   std::vector<double> gainTarget_, gainProduct_, gain_;
   std::vector<double> p_, q_, x_;

@@ -11,8 +11,8 @@ inline constexpr double kVelocityConstant = 58663965.04536881;
 inline constexpr double kElasticFactor = 0.0010887315729632974;
 // Collision-frequency factor of the high-frequency and crossed-field reduction.
 inline constexpr double kCollisionFrequencyFactor = 3420000048119808.0;
-inline constexpr double kBoltzmannErg = 1.38e-16;             // erg/K
-inline constexpr double kErgPerEv = 1.602e-12;                // erg per eV
+inline constexpr double kBoltzmannErg = 1.38e-16;                     // erg/K
+inline constexpr double kErgPerEv = 1.602e-12;                        // erg per eV
 inline constexpr double kTwoThirdsErgPerEv = 1.0680000318288803e-12;  // Te = <u> * this / k
 inline constexpr double kElementaryCharge = 1.6020000187211282e-19;   // coulomb
 inline constexpr double kTwoPiOverThree = 2.094395160675049;

@@ -42,12 +42,13 @@ void evaluateTransport(const CaseGrid& grid, const TransportInputs& in, int proc
   // the last point standing for itself.
   const auto mean = [&](int i) { return i < m ? (f[i] + f[i + 1]) / 2.0 : f[m]; };
   const auto slope = [&](int i) { return i < m ? f[i + 1] - f[i] : f[m] - f[n]; };
-  const double diffusion = cv * simpsonOf(pairs, h, [&](int i) { return mean(i) * field[i]; }) / 3.0;
+  const double diffusion =
+      cv * simpsonOf(pairs, h, [&](int i) { return mean(i) * field[i]; }) / 3.0;
   const double lastSlopeTerm = slope(m) * field[m];
-  const double mobility =
-      -cv * (simpsonOf(pairs, 1.0, [&](int i) { return slope(i) * field[i]; }) -
-             top * lastSlopeTerm / h) /
-      3.0;
+  const double mobility = -cv *
+                          (simpsonOf(pairs, 1.0, [&](int i) { return slope(i) * field[i]; }) -
+                           top * lastSlopeTerm / h) /
+                          3.0;
 
   out.diffusionCoefficient = diffusion;
   out.mobility = mobility;
@@ -76,10 +77,9 @@ void evaluateTransport(const CaseGrid& grid, const TransportInputs& in, int proc
 
   const double scale = in.powerScale;
   out.dischargePower = scale * mobility * (e * e);
-  out.elasticPower =
-      scale * cv * simpsonOf(pairs, h, [&](int i) { return mean(i) * elastic[i]; }) +
-      in.gasTemperatureEv * scale * cv *
-          simpsonOf(pairs, 1.0, [&](int i) { return slope(i) * elastic[i]; });
+  out.elasticPower = scale * cv * simpsonOf(pairs, h, [&](int i) { return mean(i) * elastic[i]; }) +
+                     in.gasTemperatureEv * scale * cv *
+                         simpsonOf(pairs, 1.0, [&](int i) { return slope(i) * elastic[i]; });
   out.storagePower = scale * out.meanEnergy * out.netProductionFrequency;
   out.eePower = h * in.eeCoefficient * scale * cv * out.eePowerSum;
   out.dissipatedPower = out.inelasticPower + out.elasticPower + out.storagePower;

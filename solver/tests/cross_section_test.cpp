@@ -1,5 +1,7 @@
 // Simpson rule, Aitken-Neville interpolation, the cross-section reader's table
 // rules, and the case set-up's warning page and fatal message.
+#include "src/cross_section.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 
 #include "recordio/recordio.h"
 #include "src/case_setup.h"
-#include "src/cross_section.h"
 #include "src/reactions.h"
 #include "src/run_data.h"
 
@@ -30,7 +31,8 @@ TEST(SimpsonTest, WeightsAndDroppedLastInterval) {
   for (int i = 1; i <= 5; ++i) cubic[i] = std::pow((i - 1) * 0.5, 3);
   EXPECT_DOUBLE_EQ(simpsonIntegral(cubic.data(), 2, 0.5), 4.0);
   // The functional form gives the same bits.
-  EXPECT_EQ(simpsonOf(2, 0.5, [&](int i) { return cubic[i]; }), simpsonIntegral(cubic.data(), 2, 0.5));
+  EXPECT_EQ(simpsonOf(2, 0.5, [&](int i) { return cubic[i]; }),
+            simpsonIntegral(cubic.data(), 2, 0.5));
 }
 
 TEST(InterpolateTest, OrdersEndsAndExtrapolation) {
@@ -42,15 +44,15 @@ TEST(InterpolateTest, OrdersEndsAndExtrapolation) {
     double expected;
   };
   for (const Row row : {
-           Row{1, 3.0, 10.0},    // linear inside (2..4)
-           Row{1, 0.5, -0.5},    // linear below the first point, extrapolated
-           Row{1, 10.0, 88.0},   // beyond the last point: the last interval, extrapolated
-           Row{1, 2.0, 4.0},     // on a point
-           Row{2, 3.0, 9.0},     // quadratic through 2, 4, 8 reproduces u^2
-           Row{2, 1.5, 2.25},    // g = 2: points 1, 2, 4
-           Row{2, 7.0, 52.0},    // g = n: linear in the last interval
-           Row{2, 0.5, -0.5},    // g = 1: linear
-           Row{5, 3.0, 9.0},     // order above n - 1 is cut to n - 1 (still exact for u^2)
+           Row{1, 3.0, 10.0},   // linear inside (2..4)
+           Row{1, 0.5, -0.5},   // linear below the first point, extrapolated
+           Row{1, 10.0, 88.0},  // beyond the last point: the last interval, extrapolated
+           Row{1, 2.0, 4.0},    // on a point
+           Row{2, 3.0, 9.0},    // quadratic through 2, 4, 8 reproduces u^2
+           Row{2, 1.5, 2.25},   // g = 2: points 1, 2, 4
+           Row{2, 7.0, 52.0},   // g = n: linear in the last interval
+           Row{2, 0.5, -0.5},   // g = 1: linear
+           Row{5, 3.0, 9.0},    // order above n - 1 is cut to n - 1 (still exact for u^2)
        }) {
     EXPECT_DOUBLE_EQ(interpolateTable(row.order, row.at, x.data(), y.data(), 4), row.expected)
         << "order " << row.order << " at " << row.at;
@@ -177,18 +179,43 @@ TEST(ReadCrossSectionTest, TableEndRules) {
     std::vector<double> expected;  // at u = 0, 1, ..., 5
   };
   const std::vector<Row> rows = {
-      {"leading zeros: starts at the last zero", {0, 1, 2, 3}, {0, 0, 2, 4}, false, false, 3,
+      {"leading zeros: starts at the last zero",
+       {0, 1, 2, 3},
+       {0, 0, 2, 4},
+       false,
+       false,
+       3,
        {0, 0, 2, 4, 0, 0}},
       {"0, 0, 3 has no usable part", {0, 1, 2}, {0, 0, 3}, true, false, 0, {0, 0, 0, 0, 0, 0}},
-      {"trailing zeros: ends at the first zero", {0, 1, 2, 3, 4}, {2, 3, 0, 0, 0}, false, false, 2,
+      {"trailing zeros: ends at the first zero",
+       {0, 1, 2, 3, 4},
+       {2, 3, 0, 0, 0},
+       false,
+       false,
+       2,
        {2, 3, 0, 0, 0, 0}},
       {"..., 0, x ends before x", {0, 1, 2, 3}, {2, 3, 0, 5}, false, false, 2, {2, 3, 0, 0, 0, 0}},
-      {"first positive: linear from 0, negative gives 0", {2, 3, 4}, {1, 3, 5}, false, false, 4,
+      {"first positive: linear from 0, negative gives 0",
+       {2, 3, 4},
+       {1, 3, 5},
+       false,
+       false,
+       4,
        {0, 0, 1, 3, 5, 0}},
-      {"equal energy is a data error", {0, 1, 1, 2}, {1, 1, 1, 1}, true, false, 1,
+      {"equal energy is a data error",
+       {0, 1, 1, 2},
+       {1, 1, 1, 1},
+       true,
+       false,
+       1,
        {0, 0, 0, 0, 0, 0}},
       {"all zero", {0, 1, 2}, {0, 0, 0}, true, false, 0, {0, 0, 0, 0, 0, 0}},
-      {"range between grid points", {1.2, 1.5, 1.8}, {0, 1, 0}, false, true, 1.8,
+      {"range between grid points",
+       {1.2, 1.5, 1.8},
+       {0, 1, 0},
+       false,
+       true,
+       1.8,
        {0, 0, 0, 0, 0, 0}},
   };
   for (const Row& row : rows) {
@@ -200,7 +227,8 @@ TEST(ReadCrossSectionTest, TableEndRules) {
     EXPECT_EQ(flags.dataError, row.dataError) << row.what;
     EXPECT_EQ(flags.zeroRange, row.zeroRange) << row.what;
     EXPECT_EQ(reader.tableEmax, row.emax) << row.what;
-    for (int i = 1; i <= 6; ++i) EXPECT_DOUBLE_EQ(reader.at(i), row.expected[i - 1]) << row.what << " " << i;
+    for (int i = 1; i <= 6; ++i)
+      EXPECT_DOUBLE_EQ(reader.at(i), row.expected[i - 1]) << row.what << " " << i;
   }
 }
 
@@ -228,7 +256,8 @@ TEST(ReadCrossSectionTest, UnitFactor) {
     const char* field;
     double scale;
   };
-  for (const Row row : {Row{"     ", 1.0}, Row{"0.000", 1.0}, Row{" 1000", 1.0}, Row{"2.500", 2.5}}) {
+  for (const Row row :
+       {Row{"     ", 1.0}, Row{"0.000", 1.0}, Row{" 1000", 1.0}, Row{"2.500", 2.5}}) {
     Reader reader(3, 1.0);
     TapeBuilder tape;
     tape.block("XA + E ^ XB + E", {0, 10}, {4, 4}, row.field);
@@ -263,8 +292,9 @@ TEST(ReadCrossSectionTest, TapeIsReadLazilyAndRemembered) {
   recordio::RecordUnit& unit = tape.finish();
   CrossSectionTape cached(unit);
   for (int pass = 0; pass < 2; ++pass) {
-    const CrossSectionFlags flags = readCrossSection(cached, reader.keys, reader.wanted, reader.grid,
-                                                     3, 1, reader.sigma, reader.tableEmax, reader.scratch);
+    const CrossSectionFlags flags =
+        readCrossSection(cached, reader.keys, reader.wanted, reader.grid, 3, 1, reader.sigma,
+                         reader.tableEmax, reader.scratch);
     EXPECT_FALSE(flags.any());
   }
   const ReactionKeys missing{1, 2};
@@ -443,7 +473,8 @@ TEST(CaseSetUpTest, GridCoefficientsAndStartingDistribution) {
   for (int i = 1; i <= 11; ++i) {
     EXPECT_EQ(g.energyGrid[i], i - 1.0);
     EXPECT_DOUBLE_EQ(g.momentumTransferSum[i], 5e-16 * 1.0000000168623835);
-    EXPECT_DOUBLE_EQ(g.crossSectionGrid[i], (i - 1.0) * (i == 1 ? 0.0 : 2e-16 * 1.0000000168623835));
+    EXPECT_DOUBLE_EQ(g.crossSectionGrid[i],
+                     (i - 1.0) * (i == 1 ? 0.0 : 2e-16 * 1.0000000168623835));
     EXPECT_DOUBLE_EQ(g.distribution[i], std::exp(-(i - 1) / 2.0));
   }
   // Field coefficient u / (N Q) is linear in u: order-2 interpolation at the half

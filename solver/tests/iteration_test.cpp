@@ -95,7 +95,8 @@ TEST(IterationTest, NetProductionRateIsCarried) {
   const CaseSolution first = runCase(*run, 1, 100.0);
   ASSERT_TRUE(first.converged);
   EXPECT_GT(first.netProductionFrequency, 0.0);
-  EXPECT_EQ(run->carry.netProductionRate, run->params.electronDensity * first.netProductionFrequency);
+  EXPECT_EQ(run->carry.netProductionRate,
+            run->params.electronDensity * first.netProductionFrequency);
   EXPECT_EQ(first.netProductionRate, run->carry.netProductionRate);
   EXPECT_EQ(run->carry.electronTemperature, first.electronTemperature);
   const CaseSolution second = runCase(*run, 1, 100.0);
@@ -158,7 +159,8 @@ TEST(IterationTest, RotationalComponentOnlyAddsElasticLossFromSecondPoint) {
   const double sigma = 1.0 * 1.0000000168623835e-16;
   for (int i : {2, 50, 301}) {
     const double rotational = sigma * 1.0 * 2.5e-4 * 4.0 / g.energyGrid[i] / kElasticFactor;
-    EXPECT_NEAR((g.massWeightedSum[i] - g.momentumTransferSum[i] / 28.0) / rotational, 1.0, 1e-9) << i;
+    EXPECT_NEAR((g.massWeightedSum[i] - g.momentumTransferSum[i] / 28.0) / rotational, 1.0, 1e-9)
+        << i;
   }
 }
 
@@ -187,9 +189,9 @@ TEST(TransportTest, ThresholdShiftTruncatesAndClamps) {
     double step;
     int shift;
   };
-  for (const Row row : {Row{1.99, 1.0, 1}, Row{-1.99, 1.0, -1}, Row{0.2, 0.02, 10},
-                        Row{1e300, 1e-10, 1001}, Row{-1e300, 1e-10, -1001},
-                        Row{std::nan(""), 1.0, 1001}}) {
+  for (const Row row :
+       {Row{1.99, 1.0, 1}, Row{-1.99, 1.0, -1}, Row{0.2, 0.02, 10}, Row{1e300, 1e-10, 1001},
+        Row{-1e300, 1e-10, -1001}, Row{std::nan(""), 1.0, 1001}}) {
     EXPECT_EQ(thresholdShift(row.threshold, row.step, 1000), row.shift) << row.threshold;
   }
 }

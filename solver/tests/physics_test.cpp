@@ -51,11 +51,12 @@ TEST(PhysicsTest, AttachmentRateIsVelocityConstantTimesTableScale) {
     const CaseSolution out = runCase(*run, 1, td);
     ASSERT_TRUE(out.converged) << td;
     EXPECT_NEAR(out.forwardRate[2] / (kVelocityConstant * 1e-17), 1.0, 1e-7) << td;
-    EXPECT_NEAR(out.attachmentFrequency,
-                run->processes.targetDensity[2] * out.forwardRate[2], 1e-9 * out.attachmentFrequency);
+    EXPECT_NEAR(out.attachmentFrequency, run->processes.targetDensity[2] * out.forwardRate[2],
+                1e-9 * out.attachmentFrequency);
     EXPECT_EQ(out.ionisationFrequency, 0.0);
     EXPECT_DOUBLE_EQ(out.netProductionFrequency, -out.attachmentFrequency);
-    EXPECT_DOUBLE_EQ(out.netProductionCoefficient, out.netProductionFrequency / run->gas.gasDensity);
+    EXPECT_DOUBLE_EQ(out.netProductionCoefficient,
+                     out.netProductionFrequency / run->gas.gasDensity);
   }
 }
 
@@ -117,7 +118,8 @@ TEST(PhysicsTest, IonisationGivesGrowthAndStoragePower) {
   ASSERT_TRUE(out.converged);
   EXPECT_GT(out.ionisationFrequency, 0.0);
   EXPECT_EQ(out.netProductionFrequency, out.ionisationFrequency);
-  EXPECT_DOUBLE_EQ(out.storagePower, 1.6020000187211282e-19 * out.meanEnergy * out.netProductionFrequency);
+  EXPECT_DOUBLE_EQ(out.storagePower,
+                   1.6020000187211282e-19 * out.meanEnergy * out.netProductionFrequency);
   EXPECT_GT(out.storageShare, 0.0);
 }
 
