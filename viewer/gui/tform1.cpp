@@ -124,14 +124,24 @@ void TForm1::buildMenus() {
     Exit1->setObjectName("Exit1");
     Graphics1->setObjectName("Graphics1");
     Listing1->setObjectName("Listing1");
-    connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
-    connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
-    connect(Print1, &QAction::triggered, this, &TForm1::Print1Click);
-    connect(Export1, &QAction::triggered, this, &TForm1::Export1Click);
+    // An exception must not cross the host's event loop: it is shown and the window goes on.
+    const auto guarded = [this](void (TForm1::*handler)()) {
+        return [this, handler] {
+            try {
+                (this->*handler)();
+            } catch (const std::exception& e) {
+                m_dialogs->error(this, QString::fromLocal8Bit(e.what()));
+            }
+        };
+    };
+    connect(Open1, &QAction::triggered, this, guarded(&TForm1::Open1Click));
+    connect(Save1, &QAction::triggered, this, guarded(&TForm1::Save1Click));
+    connect(Print1, &QAction::triggered, this, guarded(&TForm1::Print1Click));
+    connect(Export1, &QAction::triggered, this, guarded(&TForm1::Export1Click));
     connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
     // The menu toggles the check mark itself before the handler runs.
-    connect(Graphics1, &QAction::triggered, this, &TForm1::Graphics1Click);
-    connect(Listing1, &QAction::triggered, this, &TForm1::Listing1Click);
+    connect(Graphics1, &QAction::triggered, this, guarded(&TForm1::Graphics1Click));
+    connect(Listing1, &QAction::triggered, this, guarded(&TForm1::Listing1Click));
 }
 
 void TForm1::buildToolbar() {

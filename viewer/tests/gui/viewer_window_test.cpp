@@ -129,6 +129,17 @@ private slots:
         QCOMPARE(v.form1.PageControl1->tabText(6), QString("Mobilities"));
     }
 
+    void numbersUseTheRegionalDecimalSeparator() {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        Viewer v;
+        v.open(dataFile("n2_mode0.gdt"));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(v.form1.Panel16->text(), QString("1,000E-04"));
+        QCOMPARE(v.form1.Panel14->text(), QString("30,0"));
+        QCOMPARE(v.form1.CheckListBox1->item(0)->text(), QString("1,000E+01"));
+        QCOMPARE(v.form1.graphData().accuracy, 1e-4);
+    }
+
     void badFileKeepsThePreviousRun() {
         QTemporaryDir dir;
         Viewer v;
