@@ -24,7 +24,9 @@ int bracketIndex(double x, const double* X, int n, int hint) {
 }
 
 double interpolateAt(int order, double x, const double* X, const double* Y, int n, int g) {
-  const int m = std::max(order, 1);
+  // Orders above 7 are taken as 7 (the scheme's table below has eight places);
+  // the solver uses 1 and 2.
+  const int m = std::clamp(order, 1, 7);
   if (n < 2) return Y[1];
   const int mWork = (g == 1 || g == n) ? 1 : std::min(m, n - 1);
   int s = g - (mWork + 1) / 2;

@@ -42,7 +42,7 @@ double simpsonOf(int pairs, double h, ValueAt value) {
 // a search from point 1 would give, as long as X is strictly increasing.
 int bracketIndex(double x, const double* X, int n, int hint);
 
-// Value at x of the polynomial of order `order` (at least 1) through table points
+// Value at x of the polynomial of order `order` (1 to 7) through table points
 // around x (Neville's scheme); linear below the second point and in or beyond the
 // last interval; Y[1] when n < 2. `g` is bracketIndex(x, X, n, ...).
 double interpolateAt(int order, double x, const double* X, const double* Y, int n, int g);
