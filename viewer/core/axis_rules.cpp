@@ -42,7 +42,7 @@ double niceStep(double span) {
 double powerOfTenAbove(double v) { return std::pow(10.0, std::ceil(std::log10(v))); }
 double powerOfTenBelow(double v) { return std::pow(10.0, std::floor(std::log10(v))); }
 
-void scaleLeftMaximum(int chart, AxisState& left, const CurveList& curves) {
+void ScaleLeftMaximum(int chart, AxisState& left, const CurveList& curves) {
     double m = 0;
     for (const Series* s : curves)
         if (s != nullptr)
@@ -62,7 +62,7 @@ void scaleLeftMaximum(int chart, AxisState& left, const CurveList& curves) {
     }
 }
 
-void scaleLeftMinimum(AxisState& left, const CurveList& curves) {
+void ScaleLeftMinimum(AxisState& left, const CurveList& curves) {
     const Extremes e = extremes(curves, false);
     left.autoMin = false;
     left.log = false;
@@ -70,7 +70,7 @@ void scaleLeftMinimum(AxisState& left, const CurveList& curves) {
     if (e.any) left.min = e.lo >= 0 ? -1 : 10 * std::floor(e.lo / 10);
 }
 
-void scaleDecades(AxisState& axis, const CurveList& curves, bool onX) {
+static void scaleDecades(AxisState& axis, const CurveList& curves, bool onX) {
     Extremes e = extremes(curves, onX);
     if (!e.any) return;
     if (!onX) e.hi = std::max(e.hi, 0.0);  // the largest y starts from 0
@@ -84,6 +84,9 @@ void scaleDecades(AxisState& axis, const CurveList& curves, bool onX) {
     axis.max = powerOfTenAbove(e.hi);
     axis.min = powerOfTenBelow(e.lo);
 }
+
+void ScaleLeftDecades(AxisState& left, const CurveList& curves) { scaleDecades(left, curves, false); }
+void ScaleBottomDecades(AxisState& bottom, const CurveList& curves) { scaleDecades(bottom, curves, true); }
 
 void setLogY(int chart, AxisState& left, bool down) {
     if (down) {

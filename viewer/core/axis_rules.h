@@ -20,14 +20,16 @@ double powerOfTenBelow(double v);
 // Left-axis maximum after a read: Chart1/Chart2 the power of ten above the largest y (log
 // axis, 8 minor ticks; left as it was when no curve has a positive value); Chart3 100, or
 // the next multiple of ten above a larger value (linear, 4 minor ticks); others the largest y.
-void scaleLeftMaximum(int chart, AxisState& left, const CurveList& curves);
+void ScaleLeftMaximum(int chart, AxisState& left, const CurveList& curves);
 // Left-axis minimum of the power chart: -1 when no value is negative, else the multiple of
 // ten at or below the smallest value. Curves without points are skipped.
-void scaleLeftMinimum(AxisState& left, const CurveList& curves);
+void ScaleLeftMinimum(AxisState& left, const CurveList& curves);
 // Logarithmic from the decade below the smallest to the decade above the largest value when
 // they span more than a factor of ten and the smallest is above 1e-50, otherwise linear with
-// everything else unchanged. No points at all: nothing changes.
-void scaleDecades(AxisState& axis, const CurveList& curves, bool onX);
+// everything else unchanged. No points at all: nothing changes. Left: the y values, bottom:
+// the x values.
+void ScaleLeftDecades(AxisState& left, const CurveList& curves);
+void ScaleBottomDecades(AxisState& bottom, const CurveList& curves);
 
 // "logY" down: minimum 1e-30 on Chart2 and 1e-10 elsewhere, logarithmic, 8 minor ticks;
 // up: minimum 0, linear, 4 minor ticks. "LogX": bounds untouched.

@@ -163,28 +163,28 @@ std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const Vie
     addHeading(dist, texts.fieldSeriesTitle);
     for (size_t j = 0; j < data.distributions.size(); ++j)
         addCurve(dist, texts.fieldRows[j], data.distributions[j].energies, data.distributions[j].values);
-    scaleLeftMaximum(kDistChart, dist.axes.left, firstCurves(dist, dist.curvePositions()));
+    ScaleLeftMaximum(kDistChart, dist.axes.left, firstCurves(dist, dist.curvePositions()));
 
     ChartModel& rate = charts[kRateChart];
     addHeading(rate, "Reactions:");
     for (int s = 0; s < p + 2; ++s) addCurve(rate, texts.rateRows[s], x, firstN(data.rateCurves[s], cases));
-    scaleLeftMaximum(kRateChart, rate.axes.left, firstCurves(rate, p + 1));
-    scaleDecades(rate.axes.bottom, firstCurves(rate, p + 1), true);
+    ScaleLeftMaximum(kRateChart, rate.axes.left, firstCurves(rate, p + 1));
+    ScaleBottomDecades(rate.axes.bottom, firstCurves(rate, p + 1));
 
     ChartModel& power = charts[kPowerChart];
     addHeading(power, "Reactions:");
     for (int s = 0; s < p + 2; ++s) addCurve(power, texts.powerRows[s], x, firstN(data.powerCurves[s], cases));
-    scaleLeftMaximum(kPowerChart, power.axes.left, firstCurves(power, p + 1));
-    scaleLeftMinimum(power.axes.left, firstCurves(power, p + 1));
-    scaleDecades(power.axes.bottom, firstCurves(power, p + 1), true);
+    ScaleLeftMaximum(kPowerChart, power.axes.left, firstCurves(power, p + 1));
+    ScaleLeftMinimum(power.axes.left, firstCurves(power, p + 1));
+    ScaleBottomDecades(power.axes.bottom, firstCurves(power, p + 1));
 
     for (int c = kMeanEnergyChart; c < kChartCount; ++c) {
         ChartModel& chart = charts[c];
         for (int slot : transportSlots(c, data.fieldMode))
             addCurve(chart, transportCurveTitle(slot, data.fieldMode), x,
                      firstN(data.transportCurves[slot], cases));
-        scaleDecades(chart.axes.left, firstCurves(chart, chart.curvePositions()), false);
-        scaleDecades(chart.axes.bottom, firstCurves(chart, chart.curvePositions()), true);
+        ScaleLeftDecades(chart.axes.left, firstCurves(chart, chart.curvePositions()));
+        ScaleBottomDecades(chart.axes.bottom, firstCurves(chart, chart.curvePositions()));
     }
     return charts;
 }

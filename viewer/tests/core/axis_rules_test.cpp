@@ -18,7 +18,7 @@ Series curve(std::vector<double> x, std::vector<double> y) {
 TEST(AxisRules, LeftMaximumOfTheLogCharts) {
     const Series a = curve({1, 2}, {1e-12, 3.2e-9});
     AxisState left = designAxes(kRateChart).left;
-    scaleLeftMaximum(kRateChart, left, {&a, nullptr});
+    ScaleLeftMaximum(kRateChart, left, {&a, nullptr});
     EXPECT_DOUBLE_EQ(1e-8, left.max);
     EXPECT_TRUE(left.log);
     EXPECT_FALSE(left.autoMax);
@@ -27,7 +27,7 @@ TEST(AxisRules, LeftMaximumOfTheLogCharts) {
     // Nothing to scale to: the maximum stays (no logarithm of 0).
     const Series empty = curve({}, {});
     left.max = 1e-3;
-    scaleLeftMaximum(kDistChart, left, {&empty});
+    ScaleLeftMaximum(kDistChart, left, {&empty});
     EXPECT_DOUBLE_EQ(1e-3, left.max);
 }
 
@@ -42,8 +42,8 @@ TEST(AxisRules, PowerChartBounds) {
         const Series s = curve({1, 2}, row.y);
         AxisState left = designAxes(kPowerChart).left;
         left.log = true;
-        scaleLeftMaximum(kPowerChart, left, {&s});
-        scaleLeftMinimum(left, {&s});
+        ScaleLeftMaximum(kPowerChart, left, {&s});
+        ScaleLeftMinimum(left, {&s});
         EXPECT_DOUBLE_EQ(row.max, left.max) << row.y[1];
         EXPECT_DOUBLE_EQ(row.min, left.min) << row.y[0];
         EXPECT_FALSE(left.log);
@@ -55,12 +55,12 @@ TEST(AxisRules, PowerChartBounds) {
 TEST(AxisRules, DecadesOnlyBeyondAFactorOfTen) {
     AxisState axis = designAxes(kDriftChart).left;
     const Series narrow = curve({1, 2}, {2e5, 1.9e6});
-    scaleDecades(axis, {&narrow}, false);
+    ScaleLeftDecades(axis, {&narrow});
     EXPECT_FALSE(axis.log);
     EXPECT_TRUE(axis.autoMax) << "a linear result changes nothing else";
 
     const Series wide = curve({10, 500}, {2e5, 3e6});
-    scaleDecades(axis, {&wide}, false);
+    ScaleLeftDecades(axis, {&wide});
     EXPECT_TRUE(axis.log);
     EXPECT_DOUBLE_EQ(1e5, axis.min);
     EXPECT_DOUBLE_EQ(1e7, axis.max);
@@ -68,7 +68,7 @@ TEST(AxisRules, DecadesOnlyBeyondAFactorOfTen) {
     EXPECT_EQ(8, axis.minorTicks);
 
     AxisState bottom = designAxes(kDriftChart).bottom;
-    scaleDecades(bottom, {&wide}, true);
+    ScaleBottomDecades(bottom, {&wide});
     EXPECT_TRUE(bottom.log);
     EXPECT_DOUBLE_EQ(10, bottom.min);
     EXPECT_DOUBLE_EQ(1000, bottom.max);
@@ -76,10 +76,10 @@ TEST(AxisRules, DecadesOnlyBeyondAFactorOfTen) {
     // A smallest value at or below 1e-50 keeps the axis linear; no points change nothing.
     AxisState zero = designAxes(kDriftChart).left;
     const Series withZero = curve({1, 2}, {0, 5});
-    scaleDecades(zero, {&withZero}, false);
+    ScaleLeftDecades(zero, {&withZero});
     EXPECT_FALSE(zero.log);
     const Series none = curve({}, {});
-    scaleDecades(axis, {&none}, false);
+    ScaleLeftDecades(axis, {&none});
     EXPECT_TRUE(axis.log);
     EXPECT_DOUBLE_EQ(1e5, axis.min);
 }
