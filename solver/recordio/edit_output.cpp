@@ -51,11 +51,23 @@ std::string formatI(long long value, int w) { return fit(std::to_string(value), 
 // Fw.d: "-ddd.ddd" right-justified. A negative value that rounds to zero keeps
 // its sign ("-0.0"); an exact zero has none. The leading "0" of "0.5" is
 // dropped only when the field is otherwise too narrow.
-std::string formatF(double value, int w, int d) {
+std::string formatF(double value, int w, int d) { return formatScaledF(value, w, d, 0); }
+
+// kPFw.d for k >= 0: the digits of the exact binary value rounded to d + k
+// decimals, with the point then moved k places right, so that 2PF6.2 of 0.00125
+// (just above the tie in binary) prints "  0.13", as value * 100 would not.
+std::string formatScaledF(double value, int w, int d, int k) {
   if (!std::isfinite(value)) return fit(nonFinite(value), w);
   if (std::fabs(value) >= 1e200) return stars(w);
   bool negative = std::signbit(value) && value != 0.0;
-  std::string text = toChars(std::fabs(value), std::chars_format::fixed, d);
+  std::string text = toChars(std::fabs(value), std::chars_format::fixed, d + k);
+  if (k > 0) {
+    std::size_t point = text.find('.');
+    std::string whole = text.substr(0, point) + text.substr(point + 1, static_cast<std::size_t>(k));
+    std::string fraction = text.substr(point + 1 + static_cast<std::size_t>(k));
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    text = d > 0 ? whole + "." + fraction : whole;
+  }
   if (d == 0) text += '.';
   if (static_cast<int>(text.size()) + (negative ? 1 : 0) > w && text.size() > 1 && text[0] == '0' &&
       text[1] == '.') {

@@ -77,12 +77,9 @@ class RecordWriter {
           throw FormatError("F or E field given a text");
         }
         if (item.kind == Kind::Exponent) return formatE(v, item.width, item.decimals, item.scale);
-        // One multiplication by the exact power: 2PF5.2 writes value * 100.
-        static constexpr double kPowers[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0, 1e6};
-        int k = item.scale < 0 ? -item.scale : item.scale;
-        double power = k < 7 ? kPowers[k] : std::pow(10.0, k);
-        v = item.scale < 0 ? v / power : v * power;
-        return formatF(v, item.width, item.decimals);
+        // A positive scale is an exact decimal shift: 2PF5.2 writes value * 100.
+        if (item.scale >= 0) return formatScaledF(v, item.width, item.decimals, item.scale);
+        return formatF(v / std::pow(10.0, -item.scale), item.width, item.decimals);
       }
       default: {
         const std::string* text = std::get_if<std::string>(&value);

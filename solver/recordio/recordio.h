@@ -90,6 +90,7 @@ std::vector<std::string> formatRecords(std::string_view format,
 // exactly w characters.
 std::string formatI(long long value, int w);                 // "   42"
 std::string formatF(double value, int w, int d);             // F7.1 of 20 -> "   20.0"
+std::string formatScaledF(double value, int w, int d, int k);  // 2PF5.2 of 0.7808 -> "78.08"
 std::string formatE(double value, int w, int d, int scale);  // scale 0: " 0.12345E+02"; 1: " 6.28E+09"
 std::string formatA(std::string_view text, int w);
 

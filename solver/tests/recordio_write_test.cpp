@@ -148,6 +148,13 @@ TEST(RecordFormatTest, Records) {
   EXPECT_EQ(R({"78.08"}), formatRecords("2PF5.2", {0.7808}));
   EXPECT_EQ(R({"*****"}), formatRecords("2PF5.2", {1.0}));
   EXPECT_EQ(R({"78.08"}), formatRecords("%F5.2", {0.7808}));
+  // The percentage is an exact decimal shift of the binary value: 0.00125 lies
+  // just above the tie, 0.125 * 100 in floating point would round to even.
+  EXPECT_EQ(R({"  0.13"}), formatRecords("2PF6.2", {0.00125}));
+  EXPECT_EQ(R({"100.00"}), formatRecords("2PF6.2", {1.0}));
+  EXPECT_EQ(R({"  0.00"}), formatRecords("2PF6.2", {0.0}));
+  EXPECT_EQ(R({" -0.00"}), formatRecords("2PF6.2", {-1e-9}));
+  EXPECT_EQ(R({"  5."}), formatRecords("2PF4.0", {0.05}));
   EXPECT_EQ(R({" 6.28E+09"}), formatRecords("1PE9.2", {6.28e9}));
   EXPECT_EQ(R({" 6.28E+09"}), formatRecords("SE9.2", {6.28e9}));
   // A scale factor belongs to its own descriptor only.
