@@ -228,7 +228,7 @@ private slots:
         prepare(f);
         TForm4& w = f.form();
         const QString progDir = QString::fromStdString(f.model().ProgDir);
-        writeStandInSolver(progDir, 2);
+        writeStandInSolver(progDir, 4);
         showSummary(w);
         QSignalSpy finished(&w, &TForm4::solverFinished);
         w.BitBtn1->click();
@@ -245,7 +245,7 @@ private slots:
         QVERIFY(f.prompts().entries.isEmpty());
         QCOMPARE(f.prompts().busy, 1);
 
-        QVERIFY(finished.wait(10000));
+        QVERIFY(finished.wait(20000));
         QCOMPARE(finished.count(), 1);
         QCOMPARE(finished.at(0).at(0).toInt(), 3);
         QCOMPARE(f.prompts().restored, 1);

@@ -1,8 +1,10 @@
 // The viewer entries, closing the window, and errors caught at the event loop.
 #include "gui_fixture.h"
+#include "qt_user_prompts.h"
 #include "vorn_application.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -57,6 +59,44 @@ private slots:
         QTest::mouseClick(&button, Qt::LeftButton);
         QCOMPARE(clicks, 2);
         QCOMPARE(shown, QStringList{"disk on fire"});
+    }
+
+    void realMessageBoxesHaveTheirButtons()
+    {
+        QtUserPrompts prompts(nullptr);
+        struct Seen {
+            QMessageBox::Icon icon = QMessageBox::NoIcon;
+            QMessageBox::StandardButtons buttons;
+            QString text;
+        } seen;
+        // Looks at the box once it is up and presses `answer`.
+        auto answerWith = [&seen](QMessageBox::StandardButton answer) {
+            QTimer::singleShot(0, [&seen, answer] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                seen = {box->icon(), box->standardButtons(), box->text()};
+                box->button(answer)->click();
+            });
+        };
+        answerWith(QMessageBox::Yes);
+        prompts.warningYes("gone");
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Yes));
+        QCOMPARE(seen.text, QString("gone"));
+
+        answerWith(QMessageBox::No);
+        QVERIFY(!prompts.confirmYesNo("sure?"));
+        QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+        answerWith(QMessageBox::Yes);
+        QVERIFY(prompts.confirmYesNo("sure?"));
+
+        answerWith(QMessageBox::Ok);
+        prompts.error("bad");
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        answerWith(QMessageBox::Ok);
+        prompts.information("note");
+        QCOMPARE(seen.icon, QMessageBox::Information);
     }
 
     void aFailedStoreLoadLeavesTheModelAsItWas()
