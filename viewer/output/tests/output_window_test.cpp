@@ -2,13 +2,17 @@
 // the window's scripted dialogs, on hand-made graph-data files.
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
 
 #include "test_files.h"
-#include "viewer/tests/gui/gui_test_support.h"
+#include "viewer/gui/chart_view.h"
+#include "viewer/gui/tform1.h"
+#include "viewer/gui/tform2.h"
+#include "viewer/tests/gui/scripted_dialogs.h"
 
 namespace vorn::viewer::output {
 namespace {
@@ -39,7 +43,7 @@ class WindowOutput : public ::testing::Test {
     dialogs->pdfPath = QString::fromStdString(dir.file("print.pdf"));
     form1.setDialogs(std::move(scripted));
     form1.show();
-    dialogs->queueFile(vorn::viewer::test::dataFile("hf_mode1.gdt"), 1);
+    dialogs->queueFile(QStringLiteral(VIEWER_TEST_DATA "/hf_mode1.gdt"), 1);
     form1.Open1Click();
     ASSERT_TRUE(form1.Loaded);
   }
