@@ -85,10 +85,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   folder.write("React.tmp", files[1]);
   folder.write("Cross.tmp", files[2]);
   FolderInputsMemoryOutputs runFiles(folder.path());
+  const auto exists = [&](const char* name) { return std::filesystem::exists(folder.path() / name); };
   try {
     kinetics::runSolver(runFiles);
   } catch (const recordio::IoError&) {
-    // A record-I/O failure ends the run with its message; nothing else may escape.
+    // A record-I/O failure ends the run with its message (nothing else may
+    // escape); the deck and the tape stay for the user.
+    if (!exists("React.tmp") || !exists("Cross.tmp")) fuzz::fail("a failed run lost an input file");
+    return 0;
+  }
+  if (exists("Param.tmp") || exists("React.tmp") || exists("Cross.tmp")) {
+    fuzz::fail("a finished run left an input file");
   }
   return 0;
 }

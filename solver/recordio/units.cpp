@@ -36,7 +36,9 @@ FileSink::~FileSink() {
 // record written before it in the file.
 void FileSink::put(std::string_view record) {
   if (!impl_->file) throw IoError(impl_->name + ": write after close");
-  if (std::fwrite(record.data(), 1, record.size(), impl_->file) != record.size() ||
+  // An empty record may have no data pointer at all, which fwrite must not get.
+  if ((!record.empty() &&
+       std::fwrite(record.data(), 1, record.size(), impl_->file) != record.size()) ||
       std::fwrite("\r\n", 1, 2, impl_->file) != 2 || std::fflush(impl_->file) != 0) {
     throw IoError(impl_->name + ": cannot write (" + std::strerror(errno) + ")");
   }
