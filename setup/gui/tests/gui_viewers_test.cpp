@@ -43,6 +43,25 @@ private slots:
         QCOMPARE(GuiFixture::viewerCalls(), (QStringList{"Ch_Destroy", "Crs_Destroy"}));
     }
 
+    void linkedLibrariesOpenAndReleaseTheirWindows()
+    {
+        TForm4 form(std::make_unique<FakePrompts>());
+        form.show();
+        const auto visibleWindows = [] {
+            int n = 0;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                n += w->isVisible() ? 1 : 0;
+            return n;
+        };
+        const int before = visibleWindows();
+        form.View1->trigger();  // the results viewer's window comes up
+        QVERIFY(visibleWindows() > before);
+        form.View2->trigger();  // the stand-in shows nothing
+        form.close();
+        QApplication::processEvents();
+        QCOMPARE(visibleWindows(), before - 1);
+    }
+
     void anExceptionInAHandlerIsShownAndTheProgramGoesOn()
     {
         auto* app = static_cast<VornApplication*>(qApp);
