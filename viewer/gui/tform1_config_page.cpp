@@ -100,6 +100,7 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     Panel16 = panelLabel(GroupBox0, "Panel16", "", aqua);
     Panel17 = panelLabel(GroupBox0, "Panel17", "", aqua);
     Panel18 = panelLabel(GroupBox0, "Panel18", "", aqua);
+    for (QLabel* value : {Panel14, Panel15, Panel16, Panel17, Panel18}) value->setFixedWidth(70);
     numbers->addWidget(Panel14, 2, 1);
     numbers->addWidget(Panel15, 3, 1);
     numbers->addWidget(Panel16, 4, 1);
@@ -117,12 +118,14 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     maxwell->addWidget(Panel20);
     maxwell->addWidget(Panel22);
     numbers->addWidget(Panel21, 8, 0, 1, 2);
+    numbers->setColumnStretch(0, 1);
     numbers->setRowStretch(9, 1);
+    GroupBox0->setFixedWidth(265);
     groups->addWidget(GroupBox0);
 
     auto listGroup = [&](QGroupBox*& box, QLabel*& heading, QListWidget*& list, const char* boxName,
                          const char* title, const char* headingName, const char* headingText,
-                         const char* listName) {
+                         const char* listName, int stretch) {
         box = new QGroupBox(title, page);
         box->setObjectName(boxName);
         auto* v = new QVBoxLayout(box);
@@ -130,11 +133,12 @@ void TForm1::buildConfiguringPage(QWidget* page) {
         list = checkList(box, listName);
         v->addWidget(heading);
         v->addWidget(list, 1);
-        groups->addWidget(box, 1);
+        groups->addWidget(box, stretch);
     };
-    listGroup(GroupBox1, Panel4, CheckListBox1, "GroupBox1", "Vorn", "Panel4", "E/N, Td", "CheckListBox1");
-    listGroup(GroupBox2, Panel5, CheckListBox2, "GroupBox2", "Rate Constants", "Panel5", "Reactions:", "CheckListBox2");
-    listGroup(GroupBox3, Panel6, CheckListBox3, "GroupBox3", "Power Partition", "Panel6", "Reactions:", "CheckListBox3");
+    listGroup(GroupBox1, Panel4, CheckListBox1, "GroupBox1", "Vorn", "Panel4", "E/N, Td", "CheckListBox1", 0);
+    GroupBox1->setFixedWidth(135);
+    listGroup(GroupBox2, Panel5, CheckListBox2, "GroupBox2", "Rate Constants", "Panel5", "Reactions:", "CheckListBox2", 1);
+    listGroup(GroupBox3, Panel6, CheckListBox3, "GroupBox3", "Power Partition", "Panel6", "Reactions:", "CheckListBox3", 1);
 
     connect(CheckListBox1, &QListWidget::currentRowChanged, this, &TForm1::CheckListBox1Click);
     connect(SpeedButton16, &QToolButton::clicked, this, &TForm1::SpeedButton16Click);

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <QLegendMarker>
+
+#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 
 using namespace vorn::viewer;
@@ -132,12 +135,31 @@ private slots:
     }
 
     void legendPagesByTwenty() {
+        QTemporaryDirHolder holder;
+        vorn::viewer::test::GdtSpec spec;
+        spec.processes = 25;  // 27 rate curves and the heading: 28 legend entries
+        const std::string text = vorn::viewer::test::buildGdt(spec);
         Viewer v;
         TForm1& w = v.form1;
-        v.open(dataFile("n2_mode0.gdt"));
+        v.open(holder.write("many.gdt", QByteArray::fromStdString(text)));
+        v.tickAll(w.CheckListBox2);
         w.setActivePage(2);
+        const auto shownMarkers = [&] {
+            int n = 0;
+            for (QLegendMarker* m : w.Charts[kRateChart]->chart()->legend()->markers())
+                if (m->isVisible()) ++n;
+            return n;
+        };
+        QCOMPARE(shownMarkers(), 28);
+        QTest::mouseClick(w.Charts[kRateChart]->viewport(), Qt::LeftButton, {},
+                          w.Charts[kRateChart]->mapFromScene(
+                              w.Charts[kRateChart]->chart()->mapToScene(
+                                  w.Charts[kRateChart]->chart()->legend()->geometry().center())));
+        QCOMPARE(w.chartModel(kRateChart).legendFirst, 20);
+        QCOMPARE(shownMarkers(), 8);
         w.Chart2ClickLegend();
-        QCOMPARE(w.chartModel(kRateChart).legendFirst, 0);  // fewer than 21 shown
+        QCOMPARE(w.chartModel(kRateChart).legendFirst, 0);
+        QCOMPARE(shownMarkers(), 28);
     }
 
     void wheelDoesNothing() {
