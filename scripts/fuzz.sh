@@ -54,12 +54,12 @@ run_target() {
       -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" \
       > "$build/logs/$target.log" 2>&1; then
     local execs time
-    execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/logs/$target.log")
-    time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$build/logs/$target.log")
+    execs=$(grep -a '^stat::number_of_executed_units:' "$build/logs/$target.log" | tail -1 | tr -dc 0-9)
+    time=$(grep -a '^Done [0-9]* runs in' "$build/logs/$target.log" | tail -1 | awk '{print $5}')
     printf '%-18s ok     %10s executions in %s s\n' "$target" "${execs:-?}" "${time:-$seconds}"
   else
     printf '%-18s FAILED (see %s)\n' "$target" "$build/logs/$target.log"
-    grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|ALARM|artifact_prefix|Test unit written)' \
+    grep -a -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|ALARM|artifact_prefix|Test unit written)' \
       "$build/logs/$target.log" | head -8
     return 1
   fi
