@@ -29,6 +29,9 @@ namespace {
 const QString kNotGraphFile = "This *.gdt file is not Vorn output GDT file";
 const QString kUseFileMenu = "If this File is located in another directory use File menuitem to open it";
 
+// The path without its last n characters (the extension swap of the two output files).
+QString withoutLast(const QString& path, int n) { return path.left(qMax(0, int(path.size()) - n)); }
+
 QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, int x, int width,
                         bool checkable) {
     auto* b = new QToolButton(parent);
@@ -303,8 +306,8 @@ void TForm1::Open1Click() {
         setTabVisible(7, Listing1->isChecked());
         const QString previous[4] = {GdtPath, LstPath, BasePath, windowTitle()};
         GdtPath = choice.path;
-        LstPath = GdtPath.chopped(3) + "lst";
-        BasePath = GdtPath.chopped(4);
+        LstPath = withoutLast(GdtPath, 3) + "lst";
+        BasePath = withoutLast(GdtPath, 4);
         setWindowTitle("Vorn ResultsViewing:  " + BasePath);
         if (ReadGraphFile()) {
             showPanel2AsPages();
@@ -328,8 +331,8 @@ void TForm1::Open1Click() {
         PageControl1->setCurrentIndex(7);
     }
     LstPath = choice.path;
-    GdtPath = LstPath.chopped(3) + "gdt";
-    BasePath = GdtPath.chopped(4);
+    GdtPath = withoutLast(LstPath, 3) + "gdt";
+    BasePath = withoutLast(GdtPath, 4);
     setWindowTitle("Vorn Graph: " + BasePath);
     RichEdit1->clear();
     if (QFileInfo::exists(LstPath)) {
