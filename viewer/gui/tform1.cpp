@@ -78,6 +78,7 @@ TForm1::TForm1(TForm2* axisDialog, QWidget* parent)
     ShowIntroText();
     for (QToolButton* b : SeriesButtons) b->hide();
     SpeedButton13->hide();
+    showSeriesPage();
     for (auto& step : LabelStep) step = {1, 1};
     Loaded = false;
     CaseCount = ProcessCount = FieldValueCount = PointCount = 0;

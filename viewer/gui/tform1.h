@@ -137,6 +137,8 @@ private:
     QListWidget* checkListOf(int chart) const;
     void enterTransportPage(int chart);
     void updateSeriesButtons(int chart);
+    // A window made again after Ch_Destroy shows the series page the library kept.
+    void showSeriesPage();
     void UpdateTransportAxisTitle(int chart);
     void RecolourSeries(int chart);
     void redraw(int chart);

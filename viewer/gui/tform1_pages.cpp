@@ -158,9 +158,14 @@ void TForm1::SpeedButton3Click() {
         if (SeriesButtons[b] == button) seriesButtonClick(b, button);
 }
 
+void TForm1::showSeriesPage() {
+    SpeedButton13->setChecked(SeriesPage == 1);
+    for (int b = 0; b < 10; ++b) SeriesButtons[b]->setText(QString::number(SeriesPage * 10 + b + 1));
+}
+
 void TForm1::SpeedButton13Click() {
     SeriesPage = SpeedButton13->isChecked() ? 1 : 0;
-    for (int b = 0; b < 10; ++b) SeriesButtons[b]->setText(QString::number(SeriesPage * 10 + b + 1));
+    showSeriesPage();
     const int chart = activeChart();
     if (chart >= 0 && chart <= kPowerChart) updateSeriesButtons(chart);
 }
