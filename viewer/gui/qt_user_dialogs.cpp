@@ -15,6 +15,8 @@ FileChoice runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save)
     dialog.setNameFilters(spec.nameFilters);
     dialog.setDefaultSuffix(spec.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+    // Patterns match without regard to case (*.gdt also shows RUN.GDT).
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     FileChoice choice;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
     choice.accepted = true;

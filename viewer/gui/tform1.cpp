@@ -295,7 +295,7 @@ void TForm1::Open1Click() {
     FileDialogSpec spec;
     spec.title = "Open Vorn output files";
     spec.directory = StartDir;
-    spec.nameFilters = {"Graphic files (*.gdt *.GDT)", "Listing files (*.lst *.LST)"};
+    spec.nameFilters = {"Graphic files (*.gdt)", "Listing files (*.lst)"};
     spec.defaultSuffix = "gdt";
     const FileChoice choice = m_dialogs->openFile(this, spec);
     if (!choice.accepted) return;

@@ -58,8 +58,8 @@ private slots:
         const FileDialogSpec& spec = v.dialogs->asked.at(0);
         QCOMPARE(spec.title, QString("Open Vorn output files"));
         QCOMPARE(spec.nameFilters.size(), 2);
-        QVERIFY(spec.nameFilters[0].startsWith("Graphic files (*.gdt"));
-        QVERIFY(spec.nameFilters[1].startsWith("Listing files (*.lst"));
+        QCOMPARE(spec.nameFilters[0], QString("Graphic files (*.gdt)"));
+        QCOMPARE(spec.nameFilters[1], QString("Listing files (*.lst)"));
         QCOMPARE(w.windowTitle(), "Vorn ResultsViewing:  " + path.chopped(4));
         QCOMPARE(w.LstPath, path.chopped(3) + "lst");
         QCOMPARE(w.BasePath, path.chopped(4));
