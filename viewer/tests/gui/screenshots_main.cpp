@@ -1,4 +1,4 @@
-// Writes a PNG of the Configuring page and of each chart page of a graph-data file, with
+// Writes a PNG of the start-up screen, the Configuring page and each chart page of a graph-data file, with
 // every curve of the first three charts ticked, for a person to look at.
 //   viewer_screenshots FILE.gdt OUTDIR
 #include <QApplication>
@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     }
     QDir().mkpath(argv[2]);
     test::Viewer viewer;
+    QApplication::processEvents();
+    viewer.form1.grab().save(QString("%1/start.png").arg(argv[2]));
     viewer.open(QString::fromLocal8Bit(argv[1]));
     if (!viewer.dialogs->errors.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(viewer.dialogs->errors.join("\n")));
