@@ -130,7 +130,11 @@ std::string listDirected(double value) {
   std::size_t e = scientific.find('e');
   int exponent = std::atoi(scientific.c_str() + e + 1);
   if (exponent >= -1 && exponent < 15) {
-    return " " + toChars(value, std::chars_format::fixed, 14 - exponent);
+    // A real keeps its point also without decimals, so no reader takes it for
+    // an integer or gives it implied decimals.
+    std::string fixed = toChars(value, std::chars_format::fixed, 14 - exponent);
+    if (fixed.find('.') == std::string::npos) fixed += '.';
+    return " " + fixed;
   }
   std::string magnitude = std::to_string(std::abs(exponent));
   if (magnitude.size() < 2) magnitude.insert(0, 1, '0');

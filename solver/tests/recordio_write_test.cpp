@@ -123,6 +123,7 @@ TEST(RecordFormatTest, ListDirected) {
   EXPECT_EQ(" 1.00000000000000E-03", listDirected(0.001));
   EXPECT_EQ(" -1.00000000000000E+20", listDirected(-1e20));
   EXPECT_EQ(" 0.00000000000000", listDirected(0.0));
+  EXPECT_EQ(" 123456789012345.", listDirected(123456789012345.0));
   EXPECT_EQ(" NaN", listDirected(kNaN));
   for (double v : {0.0010000000474974513, 273.0, 1.0680000318288803e-12, 6.02e23}) {
     double back = readReal(listDirected(v), 0);
