@@ -222,6 +222,12 @@ private slots:
         QVERIFY(!w.Panel1->isHidden());
         QVERIFY(w.PageControl1->isTabVisible(1));
 
+        w.Graphics1->trigger();  // off, then File/Open: every read shows the toolbar again
+        QVERIFY(w.Panel1->isHidden());
+        v.open(gdt);
+        QVERIFY(!w.Panel1->isHidden());
+        QVERIFY(w.Graphics1->isChecked());
+
         QFile::remove(gdt);
         w.Graphics1->trigger();  // off
         v.dialogs->errors.clear();
