@@ -4,7 +4,7 @@
 #include "solver_units.h"
 #include "src/deck.h"
 #include "src/reactions.h"
-#include "src/species.h"
+#include "src/gas_composition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   recordio::RecordUnit deck = fuzz::unitFromText("React.tmp", fuzz::asText(data, size));

@@ -8,7 +8,7 @@
 #include "src/params.h"
 #include "src/reactions.h"
 #include "src/solve_case.h"
-#include "src/species.h"
+#include "src/gas_composition.h"
 #include "src/summary_tables.h"
 #include "src/tape_update.h"
 

@@ -21,7 +21,7 @@
 #include "src/reactions.h"
 #include "src/run_data.h"
 #include "src/solve_case.h"
-#include "src/species.h"
+#include "src/gas_composition.h"
 #include "src/tape_update.h"
 
 namespace kinetics::testing {

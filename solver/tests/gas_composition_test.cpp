@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "src/cards.h"
-#include "src/species.h"
+#include "src/gas_composition.h"
 
 using namespace kinetics;
 

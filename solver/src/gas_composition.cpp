@@ -1,4 +1,4 @@
-#include "src/species.h"
+#include "src/gas_composition.h"
 
 #include "src/cards.h"
 
