@@ -99,6 +99,14 @@ public slots:
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();  // shared by series buttons 3 .. 10, identified by the sender
+    // The same for one fixed button each; nothing binds them.
+    void SpeedButton4Click();
+    void SpeedButton5Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
     void SpeedButton13Click();
     void SpeedButton11Click();
     void SpeedButton12Click();

@@ -163,6 +163,14 @@ void TForm1::showSeriesPage() {
     for (int b = 0; b < 10; ++b) SeriesButtons[b]->setText(QString::number(SeriesPage * 10 + b + 1));
 }
 
+void TForm1::SpeedButton4Click() { seriesButtonClick(3, SpeedButton4); }
+void TForm1::SpeedButton5Click() { seriesButtonClick(4, SpeedButton5); }
+void TForm1::SpeedButton6Click() { seriesButtonClick(5, SpeedButton6); }
+void TForm1::SpeedButton7Click() { seriesButtonClick(6, SpeedButton7); }
+void TForm1::SpeedButton8Click() { seriesButtonClick(7, SpeedButton8); }
+void TForm1::SpeedButton9Click() { seriesButtonClick(8, SpeedButton9); }
+void TForm1::SpeedButton10Click() { seriesButtonClick(9, SpeedButton10); }
+
 void TForm1::SpeedButton13Click() {
     SeriesPage = SpeedButton13->isChecked() ? 1 : 0;
     showSeriesPage();
