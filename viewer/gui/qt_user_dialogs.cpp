@@ -8,32 +8,32 @@
 namespace vorn::viewer {
 namespace {
 
-FileChoice runFileDialog(QWidget* parent, const FileDialogSpec& spec, bool save) {
-    QFileDialog dialog(parent, spec.title, spec.directory);
+FileChoice runFileDialog(QWidget* parent, const FileDialogSpec& request, bool save) {
+    QFileDialog dialog(parent, request.title, request.directory);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilters(spec.nameFilters);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.overwritePrompt);
+    dialog.setNameFilters(request.nameFilters);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     // Patterns match without regard to case (*.gdt also shows RUN.GDT).
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     FileChoice choice;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return choice;
     choice.accepted = true;
     choice.path = dialog.selectedFiles().constFirst();
-    choice.filterIndex = static_cast<int>(spec.nameFilters.indexOf(dialog.selectedNameFilter())) + 1;
+    choice.filterIndex = static_cast<int>(request.nameFilters.indexOf(dialog.selectedNameFilter())) + 1;
     if (choice.filterIndex < 1) choice.filterIndex = 1;
     return choice;
 }
 
 }  // namespace
 
-FileChoice QtUserDialogs::openFile(QWidget* parent, const FileDialogSpec& spec) {
-    return runFileDialog(parent, spec, false);
+FileChoice QtUserDialogs::openFile(QWidget* parent, const FileDialogSpec& request) {
+    return runFileDialog(parent, request, false);
 }
 
-FileChoice QtUserDialogs::saveFile(QWidget* parent, const FileDialogSpec& spec) {
-    return runFileDialog(parent, spec, true);
+FileChoice QtUserDialogs::saveFile(QWidget* parent, const FileDialogSpec& request) {
+    return runFileDialog(parent, request, true);
 }
 
 void QtUserDialogs::error(QWidget* parent, const QString& text) {

@@ -7,8 +7,8 @@ namespace vorn::viewer {
 
 class QtUserDialogs : public UserDialogs {
 public:
-    FileChoice openFile(QWidget* parent, const FileDialogSpec& spec) override;
-    FileChoice saveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    FileChoice openFile(QWidget* parent, const FileDialogSpec& request) override;
+    FileChoice saveFile(QWidget* parent, const FileDialogSpec& request) override;
     void error(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
     bool print(QWidget* parent, QPrinter& printer,

@@ -292,12 +292,12 @@ void TForm1::showPanel2AsPages() {
 }
 
 void TForm1::Open1Click() {
-    FileDialogSpec spec;
-    spec.title = "Open Vorn output files";
-    spec.directory = StartDir;
-    spec.nameFilters = {"Graphic files (*.gdt)", "Listing files (*.lst)"};
-    spec.defaultSuffix = "gdt";
-    const FileChoice choice = m_dialogs->openFile(this, spec);
+    FileDialogSpec request;
+    request.title = "Open Vorn output files";
+    request.directory = StartDir;
+    request.nameFilters = {"Graphic files (*.gdt)", "Listing files (*.lst)"};
+    request.defaultSuffix = "gdt";
+    const FileChoice choice = m_dialogs->openFile(this, request);
     if (!choice.accepted) return;
 
     View1->menuAction()->setVisible(true);

@@ -30,8 +30,8 @@ struct FileChoice {
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
-    virtual FileChoice openFile(QWidget* parent, const FileDialogSpec& spec) = 0;
-    virtual FileChoice saveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual FileChoice openFile(QWidget* parent, const FileDialogSpec& request) = 0;
+    virtual FileChoice saveFile(QWidget* parent, const FileDialogSpec& request) = 0;
     virtual void error(QWidget* parent, const QString& text) = 0;
     // Yes/No confirmation; true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;

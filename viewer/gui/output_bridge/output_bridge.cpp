@@ -24,15 +24,15 @@ public:
         return dialogs->print(parent, printer, options);
     }
     std::optional<output::PictureChoice> askPictureName(const QString& startDir) override {
-        FileDialogSpec spec;
-        spec.title = output::kPictureDialogTitle;
-        spec.directory = startDir;
-        spec.nameFilters = output::pictureFilters();
+        FileDialogSpec request;
+        request.title = output::kPictureDialogTitle;
+        request.directory = startDir;
+        request.nameFilters = output::pictureFilters();
         // No fixed suffix: a name typed without one gets the chosen filter's (.bmp or .jpg),
         // so a JPEG is never named .bmp.
-        spec.defaultSuffix.clear();
-        spec.overwritePrompt = true;
-        const FileChoice choice = dialogs->saveFile(parent, spec);
+        request.defaultSuffix.clear();
+        request.overwritePrompt = true;
+        const FileChoice choice = dialogs->saveFile(parent, request);
         if (!choice.accepted) return std::nullopt;
         output::PictureChoice picture;
         picture.format = choice.filterIndex == 1 ? output::PictureFormat::Bitmap : output::PictureFormat::Jpeg;
@@ -40,13 +40,13 @@ public:
         return picture;
     }
     std::optional<QString> askTableName(const QString& startDir) override {
-        FileDialogSpec spec;
-        spec.title = output::kTableDialogTitle;
-        spec.directory = startDir;
-        spec.nameFilters = {output::kTableFilter};
-        spec.defaultSuffix = "dat";
-        spec.overwritePrompt = true;
-        const FileChoice choice = dialogs->saveFile(parent, spec);
+        FileDialogSpec request;
+        request.title = output::kTableDialogTitle;
+        request.directory = startDir;
+        request.nameFilters = {output::kTableFilter};
+        request.defaultSuffix = "dat";
+        request.overwritePrompt = true;
+        const FileChoice choice = dialogs->saveFile(parent, request);
         if (!choice.accepted) return std::nullopt;
         return output::withDefaultSuffix(choice.path, "dat");
     }

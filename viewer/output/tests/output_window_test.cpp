@@ -61,11 +61,11 @@ TEST_F(WindowOutput, ExportWritesTheShownTransportCurves) {
   dialogs->queueFile(path("mobility"), 1);
   form1.Export1Click();
   ASSERT_EQ(2u, dialogs->asked.size());  // File/Open, then Export
-  const FileDialogSpec& spec = dialogs->asked.back();
-  EXPECT_EQ("Data Save", spec.title);
-  EXPECT_EQ(QStringList{"Text files (*.dat)"}, spec.nameFilters);
-  EXPECT_EQ(form1.StartDir, spec.directory);
-  EXPECT_TRUE(spec.overwritePrompt);
+  const FileDialogSpec& request = dialogs->asked.back();
+  EXPECT_EQ("Data Save", request.title);
+  EXPECT_EQ(QStringList{"Text files (*.dat)"}, request.nameFilters);
+  EXPECT_EQ(form1.StartDir, request.directory);
+  EXPECT_TRUE(request.overwritePrompt);
   EXPECT_EQ("100 2e+06 100 1.6e+06 \n"
             "300 4e+06 300 3.4787e+06 \n"
             "1000 1.1e+07 1000 1.0871e+07 \n"

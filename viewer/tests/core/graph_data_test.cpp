@@ -28,9 +28,9 @@ TEST(GdtBuilder, FieldsAreWrittenAsTheSolverWritesThem) {
 
 TEST(GraphDataReader, ReadsACompleteFileInEveryFieldMode) {
     for (int mode : {0, 1, 2}) {
-        GdtSpec spec;
-        spec.mode = mode;
-        const ReadResult r = readText(buildGdt(spec));
+        GdtSpec layout;
+        layout.mode = mode;
+        const ReadResult r = readText(buildGdt(layout));
         ASSERT_TRUE(r.data) << "mode " << mode << ": " << describe(r.error);
         const GraphData& d = *r.data;
         EXPECT_EQ(mode, d.fieldMode);
@@ -96,15 +96,15 @@ std::string replaceLine(const std::string& text, int lineNumber, const std::stri
 }
 
 TEST(GraphDataReader, BuilderWritesTheDocumentedLineCount) {
-    GdtSpec spec;  // P 2, NF 2, NP 3, NC 2
-    EXPECT_EQ(8 + 2 + 4 + 2 + 2 * 3 * 2 + 1 + 2 * (2 * 2 + 11) + 3 + 2, countLines(buildGdt(spec)));
+    GdtSpec layout;  // P 2, NF 2, NP 3, NC 2
+    EXPECT_EQ(8 + 2 + 4 + 2 + 2 * 3 * 2 + 1 + 2 * (2 * 2 + 11) + 3 + 2, countLines(buildGdt(layout)));
 }
 
 TEST(GraphDataReader, AcceptsBareLineFeedsAndOneCase) {
-    GdtSpec spec;
-    spec.eol = "\n";
-    spec.fieldValues = {50};
-    const ReadResult r = readLines(buildGdt(spec));
+    GdtSpec layout;
+    layout.eol = "\n";
+    layout.fieldValues = {50};
+    const ReadResult r = readLines(buildGdt(layout));
     ASSERT_TRUE(r.data) << describe(r.error);
     EXPECT_EQ(1, r.data->caseCount);
     EXPECT_EQ(1u, r.data->rateCurves[0].size());
@@ -171,24 +171,24 @@ TEST(GraphDataReader, RejectsMalformedLinesAndCountsBeyondTheCaps) {
 }
 
 TEST(GraphDataReader, KeepsAGasLineOfTwelveComponentsWhole) {
-    GdtSpec spec;
+    GdtSpec layout;
     std::string gas = "N2  /O2  /AR  /CO2 /H2O /NO  /N2O /CO  /H2  /HE  /NE  /XE  =";
     for (int i = 0; i < 12; ++i) gas += std::string(i ? "/" : "") + " 8.33";
     ASSERT_EQ(131u, gas.size());
-    spec.gasLine = gas;
-    const ReadResult r = readLines(buildGdt(spec));
+    layout.gasLine = gas;
+    const ReadResult r = readLines(buildGdt(layout));
     ASSERT_TRUE(r.data) << describe(r.error);
     EXPECT_EQ(gas, r.data->gasLine);
-    EXPECT_EQ(spec.conditionsLine, r.data->conditionsLine);
+    EXPECT_EQ(layout.conditionsLine, r.data->conditionsLine);
     EXPECT_EQ(2, r.data->caseCount);
 }
 
 TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
-    GdtSpec spec;
-    spec.fieldValues = {10, 20, 50, 100};
-    spec.blocks = 3;
-    spec.caseFieldValues = {10, 20, 0};  // the third case did not converge
-    const ReadResult r = readLines(buildGdt(spec));
+    GdtSpec layout;
+    layout.fieldValues = {10, 20, 50, 100};
+    layout.blocks = 3;
+    layout.caseFieldValues = {10, 20, 0};  // the third case did not converge
+    const ReadResult r = readLines(buildGdt(layout));
     ASSERT_TRUE(r.data) << describe(r.error);
     const GraphData& d = *r.data;
     EXPECT_EQ(4, d.fieldValueCount);
@@ -198,8 +198,8 @@ TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
     EXPECT_DOUBLE_EQ(GdtSpec::transport(5, 2), d.transportCurves[5][2]);
     EXPECT_EQ(3u, d.balance.size());
 
-    spec.caseFieldValues = {10, 20, 50};  // stopped, but the last case has a field value
-    EXPECT_EQ(3, readLines(buildGdt(spec)).data->convergedCaseCount());
+    layout.caseFieldValues = {10, 20, 50};  // stopped, but the last case has a field value
+    EXPECT_EQ(3, readLines(buildGdt(layout)).data->convergedCaseCount());
 }
 
 TEST(GraphDataReader, ReadsBalanceTriplesByColumns) {

@@ -13,8 +13,8 @@ namespace {
 using test::buildGdt;
 using test::GdtSpec;
 
-GraphData read(const GdtSpec& spec) {
-    std::istringstream in(buildGdt(spec));
+GraphData read(const GdtSpec& layout) {
+    std::istringstream in(buildGdt(layout));
     ReadResult r = readGraphData(in);
     EXPECT_TRUE(r.data) << describe(r.error);
     return *r.data;
@@ -38,9 +38,9 @@ TEST(ViewerModel, TextsByFieldMode) {
         {2, {"Mean energy", "Diffusion coefficients", "Mobilities"}, "E/N, Td", "E/N,  Td"},
     };
     for (const Row& row : rows) {
-        GdtSpec spec;
-        spec.mode = row.mode;
-        const ViewerTexts t = buildTexts(read(spec), {});
+        GdtSpec layout;
+        layout.mode = row.mode;
+        const ViewerTexts t = buildTexts(read(layout), {});
         for (int i = 0; i < 3; ++i) EXPECT_EQ(row.pages[i], t.pageCaptions[i]) << row.mode;
         EXPECT_EQ(row.heading, t.fieldHeading);
         EXPECT_EQ(row.series, t.fieldSeriesTitle);
@@ -48,9 +48,9 @@ TEST(ViewerModel, TextsByFieldMode) {
 }
 
 TEST(ViewerModel, CheckListsAndPanels) {
-    GdtSpec spec;
-    spec.startTe = -300;
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    layout.startTe = -300;
+    const GraphData d = read(layout);
     const ViewerTexts t = buildTexts(d, {});
     EXPECT_EQ((std::vector<std::string>{"1.000E+02", "2.000E+02"}), t.fieldRows);
     ASSERT_EQ(4u, t.rateRows.size());
@@ -70,9 +70,9 @@ TEST(ViewerModel, CheckListsAndPanels) {
     EXPECT_EQ("0.50", s.balanceAccuracy);
     EXPECT_EQ("-0.50", s.eeDiscrepancy);
 
-    spec.mode = 1;
-    spec.startTe = 5000;
-    const GraphData hf = read(spec);
+    layout.mode = 1;
+    layout.startTe = 5000;
+    const GraphData hf = read(layout);
     const ViewerTexts th = buildTexts(hf, {',', '.'});
     EXPECT_EQ("Eo = 1,000E+02 V/cm", caseSummary(hf, th, 0, {',', '.'}).fieldValue);
     EXPECT_EQ("Te = 5000 , K", th.startTe);
@@ -85,9 +85,9 @@ TEST(ViewerModel, CurvesPerChartAndMode) {
         std::array<int, 3> transport;  // curves on Chart4, Chart5, Chart6
     };
     for (const Row& row : {Row{0, {2, 1, 1}}, Row{1, {1, 1, 2}}, Row{2, {1, 2, 2}}}) {
-        GdtSpec spec;
-        spec.mode = row.mode;
-        const GraphData d = read(spec);
+        GdtSpec layout;
+        layout.mode = row.mode;
+        const GraphData d = read(layout);
         const auto charts = buildCharts(d, buildTexts(d, {}), design());
         EXPECT_EQ(1u + 2, charts[kDistChart].series.size()) << "heading plus one per case";
         EXPECT_EQ(1u + 4, charts[kRateChart].series.size()) << "heading plus P + 2";
@@ -118,9 +118,9 @@ TEST(ViewerModel, TransportTitlesAndAttachment) {
     EXPECT_EQ("Mu _I_ E _I_ H ", transportCurveTitle(5, 2));
     EXPECT_EQ("Mu pol         ", transportCurveTitle(5, 1));
 
-    GdtSpec spec;
-    spec.mode = 2;
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    layout.mode = 2;
+    const GraphData d = read(layout);
     const auto charts = buildCharts(d, buildTexts(d, {}), design());
     const ChartModel& drift = charts[kDriftChart];
     EXPECT_EQ(d.transportCurves[5], drift.curveAt(1)->y);
@@ -130,13 +130,13 @@ TEST(ViewerModel, TransportTitlesAndAttachment) {
 }
 
 TEST(ViewerModel, ChartTitlesAndAxisTitles) {
-    GdtSpec spec;
-    spec.mode = 1;
-    spec.fieldLine = "High Frequency Electric Field OMEGA = 6.28E+09 s-1";
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    layout.mode = 1;
+    layout.fieldLine = "High Frequency Electric Field OMEGA = 6.28E+09 s-1";
+    const GraphData d = read(layout);
     const auto charts = buildCharts(d, buildTexts(d, {}), design());
-    EXPECT_EQ(spec.fieldLine, charts[kRateChart].titleLine1);
-    EXPECT_EQ(spec.gasLine + spec.conditionsLine, charts[kRateChart].titleLine2);
+    EXPECT_EQ(layout.fieldLine, charts[kRateChart].titleLine1);
+    EXPECT_EQ(layout.gasLine + layout.conditionsLine, charts[kRateChart].titleLine2);
     EXPECT_EQ("u, eV", charts[kDistChart].axes.bottom.title);
     EXPECT_EQ("f(u),  eV^-3/2", charts[kDistChart].axes.left.title);
     EXPECT_EQ("Eo, V/cm", charts[kPowerChart].axes.bottom.title);
@@ -147,9 +147,9 @@ TEST(ViewerModel, ChartTitlesAndAxisTitles) {
 }
 
 TEST(ViewerModel, AxesAfterARead) {
-    GdtSpec spec;
-    spec.fieldValues = {10, 500};
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    layout.fieldValues = {10, 500};
+    const GraphData d = read(layout);
     const auto charts = buildCharts(d, buildTexts(d, {}), design());
     const AxisState& distLeft = charts[kDistChart].axes.left;
     EXPECT_TRUE(distLeft.log);
@@ -169,11 +169,11 @@ TEST(ViewerModel, AxesAfterARead) {
 }
 
 TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
-    GdtSpec spec;
-    spec.fieldValues = {10, 20, 50, 100};
-    spec.blocks = 3;
-    spec.caseFieldValues = {10, 20, 0};
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    layout.fieldValues = {10, 20, 50, 100};
+    layout.blocks = 3;
+    layout.caseFieldValues = {10, 20, 0};
+    const GraphData d = read(layout);
     const ViewerTexts t = buildTexts(d, {});
     EXPECT_EQ(3u, t.fieldRows.size()) << "only the cases run are listed";
     const auto charts = buildCharts(d, t, design());
@@ -187,8 +187,8 @@ TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
 }
 
 TEST(ViewerModel, ReadKeepsWhatTheUserLeftOnUntouchedAxes) {
-    GdtSpec spec;
-    const GraphData d = read(spec);
+    GdtSpec layout;
+    const GraphData d = read(layout);
     auto axes = design();
     axes[kDistChart].bottom.autoMax = false;
     axes[kDistChart].bottom.max = 7;

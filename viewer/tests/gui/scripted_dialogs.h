@@ -23,8 +23,8 @@ public:
 
     void queueFile(const QString& path, int filter) { files.push_back({true, path, filter}); }
 
-    FileChoice openFile(QWidget*, const FileDialogSpec& spec) override { return next(spec); }
-    FileChoice saveFile(QWidget*, const FileDialogSpec& spec) override { return next(spec); }
+    FileChoice openFile(QWidget*, const FileDialogSpec& request) override { return next(request); }
+    FileChoice saveFile(QWidget*, const FileDialogSpec& request) override { return next(request); }
     void error(QWidget*, const QString& text) override { errors.append(text); }
     bool question(QWidget*, const QString& text) override {
         questions.append(text);
@@ -36,8 +36,8 @@ public:
     int exec(QDialog& dialog) override { return onExec(dialog); }
 
 private:
-    FileChoice next(const FileDialogSpec& spec) {
-        asked.push_back(spec);
+    FileChoice next(const FileDialogSpec& request) {
+        asked.push_back(request);
         if (files.empty()) return {};
         FileChoice c = files.front();
         files.pop_front();

@@ -136,9 +136,9 @@ private slots:
 
     void legendPagesByTwenty() {
         QTemporaryDirHolder holder;
-        vorn::viewer::test::GdtSpec spec;
-        spec.processes = 25;  // 27 rate curves and the heading: 28 legend entries
-        const std::string text = vorn::viewer::test::buildGdt(spec);
+        vorn::viewer::test::GdtSpec layout;
+        layout.processes = 25;  // 27 rate curves and the heading: 28 legend entries
+        const std::string text = vorn::viewer::test::buildGdt(layout);
         Viewer v;
         TForm1& w = v.form1;
         v.open(holder.write("many.gdt", QByteArray::fromStdString(text)));

@@ -55,11 +55,11 @@ private slots:
         const QString path = dataFile("n2_mode0.gdt");
         v.open(path);
         QVERIFY2(v.dialogs->errors.isEmpty(), qPrintable(v.dialogs->errors.join('\n')));
-        const FileDialogSpec& spec = v.dialogs->asked.at(0);
-        QCOMPARE(spec.title, QString("Open Vorn output files"));
-        QCOMPARE(spec.nameFilters.size(), 2);
-        QCOMPARE(spec.nameFilters[0], QString("Graphic files (*.gdt)"));
-        QCOMPARE(spec.nameFilters[1], QString("Listing files (*.lst)"));
+        const FileDialogSpec& request = v.dialogs->asked.at(0);
+        QCOMPARE(request.title, QString("Open Vorn output files"));
+        QCOMPARE(request.nameFilters.size(), 2);
+        QCOMPARE(request.nameFilters[0], QString("Graphic files (*.gdt)"));
+        QCOMPARE(request.nameFilters[1], QString("Listing files (*.lst)"));
         QCOMPARE(w.windowTitle(), "Vorn ResultsViewing:  " + path.chopped(4));
         QCOMPARE(w.LstPath, path.chopped(3) + "lst");
         QCOMPARE(w.BasePath, path.chopped(4));
