@@ -10,4 +10,8 @@ apt-get install -y --no-install-recommends \
   qt6-qpa-plugins xvfb xauth fonts-dejavu-core \
   libjpeg-dev libsqlite3-dev \
   poppler-utils file \
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev \
+  locales
+# A locale with a decimal comma, so the tests can show that files never use it.
+sed -i 's/^# *de_DE.UTF-8 UTF-8/de_DE.UTF-8 UTF-8/' /etc/locale.gen
+locale-gen
