@@ -12,11 +12,7 @@
 namespace kinetics {
 namespace {
 
-using testing::blanks;
-using testing::makeComposition;
-using testing::makeParams;
-using testing::makeProcesses;
-using testing::pad;
+using namespace testing;
 
 double number(const std::string& line) { return std::stod(line); }
 

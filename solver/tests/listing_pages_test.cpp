@@ -10,17 +10,7 @@
 namespace kinetics {
 namespace {
 
-using testing::blanks;
-using testing::makeComposition;
-using testing::makeParams;
-using testing::makeProcesses;
-using testing::pad;
-
-using Records = std::vector<std::string>;
-
-// n blanks, then the text.
-std::string at(int n, const std::string& text) { return blanks(n) + text; }
-std::string dashes(int n) { return std::string(static_cast<std::size_t>(n), '-'); }
+using namespace testing;
 
 // One case on 1e16 cm-3 of pure argon at 300 K, E = 10 V/cm, 100 intervals up to 10 eV.
 struct CaseFixture {
@@ -77,12 +67,6 @@ Records write(void (*writer)(const CasePageInput&, recordio::RecordSink&),
     recordio::MemorySink sink;
     writer(f.input(), sink);
     return sink.records;
-}
-
-void expectRecords(const Records& expected, const Records& actual) {
-    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
-        ASSERT_EQ(expected[i], actual[i]) << "record " << i;
-    ASSERT_EQ(expected.size(), actual.size());
 }
 
 const std::string kUniformValueLine =
@@ -227,8 +211,6 @@ Records commonBlockAndParameters() {
             at(24, "CALCULATION PARAMETERS USED:"),
             at(19, "MESH = 100, EMAX = 10.00EV, DE =0.100 EV.")};
 }
-
-void append(Records& to, const Records& from) { to.insert(to.end(), from.begin(), from.end()); }
 
 TEST(ListingPagesTest, PlasmaParameterPageUniformField) {
     CaseFixture f;

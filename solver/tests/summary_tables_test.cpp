@@ -11,23 +11,7 @@
 namespace kinetics {
 namespace {
 
-using testing::blanks;
-using testing::makeComposition;
-using testing::makeParams;
-using testing::makeProcesses;
-using testing::pad;
-
-using Records = std::vector<std::string>;
-
-std::string at(int n, const std::string& text) { return blanks(n) + text; }
-std::string dashes(int n) { return std::string(static_cast<std::size_t>(n), '-'); }
-void append(Records& to, const Records& from) { to.insert(to.end(), from.begin(), from.end()); }
-
-void expectRecords(const Records& expected, const Records& actual) {
-    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
-        ASSERT_EQ(expected[i], actual[i]) << "record " << i;
-    ASSERT_EQ(expected.size(), actual.size());
-}
+using namespace testing;
 
 long count(const Records& records, const std::string& prefix) {
     return std::count_if(records.begin(), records.end(), [&](const std::string& r) {

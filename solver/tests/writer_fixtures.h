@@ -1,8 +1,11 @@
 // Hand-built run data for the tests of the output writers.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "recordio/recordio.h"
 #include "src/run_data.h"
@@ -16,6 +19,20 @@ inline std::string pad(const std::string& text, std::size_t width) {
 }
 
 inline std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+using Records = std::vector<std::string>;
+
+// n blanks, then the text.
+inline std::string at(int n, const std::string& text) { return blanks(n) + text; }
+inline std::string dashes(int n) { return std::string(static_cast<std::size_t>(n), '-'); }
+inline void append(Records& to, const Records& from) { to.insert(to.end(), from.begin(), from.end()); }
+
+// Record by record first, so that a mismatch names the first differing record.
+inline void expectRecords(const Records& expected, const Records& actual) {
+    for (std::size_t i = 0; i < std::min(expected.size(), actual.size()); ++i)
+        ASSERT_EQ(expected[i], actual[i]) << "record " << i;
+    ASSERT_EQ(expected.size(), actual.size());
+}
 
 // Three field values on a uniform field, 300 K, 1 Torr, no electrons.
 inline RunParameters makeParams(int fieldMode = 0) {
