@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "src/cards.h"  // padded
+#include "src/page_records.h"
+
 namespace kinetics {
 
 namespace {
@@ -16,24 +19,13 @@ constexpr double kTorrDensity = 9.650000140617908e18;  // N T / P, single 9.65e1
 constexpr double kKiloVoltAtm = 0.7599999904632568;   // V/cm/Torr -> kV/cm/atm, single 0.76
 constexpr int kRowsPerPage = 15;
 
-void put(RecordSink& sink, const std::string& format, std::initializer_list<Value> values = {}) {
-    sink.put(recordio::formatRecords(format, values));
-}
-void put(RecordSink& sink, const std::string& format, const std::vector<Value>& values) {
-    sink.put(recordio::formatRecords(recordio::Format(format), values));
-}
+using page_records::put;
+using page_records::repeated;
 
-// A literal of n copies of one character, in format notation.
-std::string repeated(char c, int n) { return "'" + std::string(n, c) + "'"; }
 std::string blanks(int n) { return std::to_string(n) + "X"; }
 
 // Names are blank-padded words; a shorter text is padded here so that an A
 // field shows it left-aligned.
-std::string padded(const std::string& name, std::size_t width) {
-    std::string text = name.substr(0, width);
-    text.resize(width, ' ');
-    return text;
-}
 std::string padded8(const std::string& name) { return padded(name, 8); }
 
 // Values the pages derive from the case's inputs.

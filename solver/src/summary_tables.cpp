@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "src/cards.h"  // padded
+#include "src/page_records.h"
+
 namespace kinetics {
 
 namespace {
@@ -17,20 +20,8 @@ constexpr double kGasLineFraction = 9.999999747378752e-06;  // single-precision 
 constexpr int kRowsPerPage = 21;
 constexpr int kCasesPerGroup = 4;
 
-void put(RecordSink& sink, const std::string& format, std::initializer_list<Value> values = {}) {
-    sink.put(recordio::formatRecords(format, values));
-}
-void put(RecordSink& sink, const std::string& format, const std::vector<Value>& values) {
-    sink.put(recordio::formatRecords(recordio::Format(format), values));
-}
-
-std::string repeated(char c, int n) { return "'" + std::string(n, c) + "'"; }
-
-std::string padded(const std::string& text, std::size_t width) {
-    std::string result = text.substr(0, width);
-    result.resize(width, ' ');
-    return result;
-}
+using page_records::put;
+using page_records::repeated;
 
 const std::string kRule78 = "1X," + repeated('-', 78);
 
