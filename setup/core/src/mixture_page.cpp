@@ -52,11 +52,7 @@ void setReactionSelected(CalculationModel& model, int g, int k, bool selected) {
 }
 
 std::optional<std::string> checkConcentrationTyping(const std::string& text, char sep) {
-  if (text.empty()) return std::nullopt;
-  std::optional<double> value = parseTypedNumber(text, sep);
-  if (!value) return std::string(kConcentrationNotNumber);
-  if (*value < 0) return std::string(kConcentrationNegative);
-  return std::nullopt;
+  return nonNegativeTypingError(text, sep, kConcentrationNotNumber, kConcentrationNegative);
 }
 
 std::string commitConcentration(CalculationModel& model, int g, int r, const std::string& text,

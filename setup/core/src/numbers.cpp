@@ -159,6 +159,15 @@ std::optional<double> parseTypedNumber(std::string_view text, char sep) {
   return value;
 }
 
+std::optional<std::string> nonNegativeTypingError(std::string_view text, char sep,
+                                                  const char* notNumber, const char* negative) {
+  if (text.empty()) return std::nullopt;
+  std::optional<double> value = parseTypedNumber(text, sep);
+  if (!value) return std::string(notNumber);
+  if (*value < 0) return std::string(negative);
+  return std::nullopt;
+}
+
 std::string plainForm(double value, char sep) {
   return generalForm(value, sep, 15, true, 1, false);
 }

@@ -110,11 +110,7 @@ std::string fieldBoxText(const CalculationModel& model, char sep) {
 }
 
 std::optional<std::string> checkVariantTyping(const std::string& text, char sep) {
-  if (text.empty()) return std::nullopt;
-  std::optional<double> value = parseTypedNumber(text, sep);
-  if (!value) return std::string(kMustBeFloat);
-  if (*value < 0) return std::string(kMustBeAboveZero);
-  return std::nullopt;
+  return nonNegativeTypingError(text, sep, kMustBeFloat, kMustBeAboveZero);
 }
 
 CommitResult commitVariant(CalculationModel& model, int column, int row, const std::string& text,

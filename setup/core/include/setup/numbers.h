@@ -17,6 +17,12 @@ namespace setup {
 // Rejects empty texts, "inf", "nan", group separators, hex and anything else.
 std::optional<double> parseTypedNumber(std::string_view text, char sep);
 
+// The complaint, if any, about a cell being typed that takes numbers of 0 or more:
+// none while it is empty, `notNumber` for a text that is no number, `negative`
+// for a number below 0.
+std::optional<std::string> nonNegativeTypingError(std::string_view text, char sep,
+                                                  const char* notNumber, const char* negative);
+
 // Plain form: general format with up to 15 significant digits, the shortest text
 // that reads back as the same number; exponent form ("1E20", "1.5E-7") only for
 // magnitudes below 0.00001 or of 1e15 and more. 10 -> "10", 0.001 -> "0.001".
