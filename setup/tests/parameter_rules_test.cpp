@@ -18,6 +18,15 @@ struct Expect {
   bool messageFirst;
 };
 
+// One commit of a grid row: the typed text, and the value stored afterwards.
+struct CommitRow {
+  int row;
+  const char* text;
+  CommitTrigger trigger;
+  double stored;
+  Expect expect;
+};
+
 void expectResult(const Expect& expect, const CommitResult& result, const std::string& what) {
   if (expect.cell == nullptr) {
     EXPECT_FALSE(result.cellText.has_value()) << what;
@@ -47,13 +56,7 @@ TEST(MixtureGrid, TypingAndCommits) {
   expectTyping(checkMixtureTyping("", '.'), nullptr, "empty");
   expectTyping(checkMixtureTyping("1,5", '.'), "This value must be float", "1,5");
 
-  struct Row {
-    int row;
-    const char* text;
-    CommitTrigger trigger;
-    double stored;
-    Expect expect;
-  } rows[] = {
+  CommitRow rows[] = {
       {0, "300", CommitTrigger::Mouse, 300, {nullptr, nullptr, false}},
       {0, "3e2", CommitTrigger::Key, 300, {nullptr, nullptr, false}},
       {0, "0", CommitTrigger::Mouse, 273, {"273", "Gas Temperature value must be positive", false}},
@@ -70,7 +73,7 @@ TEST(MixtureGrid, TypingAndCommits) {
       {2, "-1", CommitTrigger::Key, 0,
        {"0", "Electron Concentration value must be non-negative", false}},
   };
-  for (const Row& row : rows) {
+  for (const CommitRow& row : rows) {
     CalculationModel model = defaults();
     CommitResult result = commitMixture(model, row.row, row.text, row.trigger, '.');
     std::string what = std::to_string(row.row) + " '" + row.text + "'";
@@ -152,13 +155,7 @@ TEST(VariantGrid, TypingAndCommits) {
 TEST(ProgramGrid, TypingAndCommitsWithLimits) {
   expectTyping(checkProgramTyping("-", '.'), "This value must be positive float", "-");
   expectTyping(checkProgramTyping("-5", '.'), nullptr, "-5");
-  struct Row {
-    int row;
-    const char* text;
-    CommitTrigger trigger;
-    double stored;
-    Expect expect;
-  } rows[] = {
+  CommitRow rows[] = {
       {0, "5000", CommitTrigger::Key, 5000, {nullptr, nullptr, false}},
       {0, "0", CommitTrigger::Mouse, 10000, {"10000", "This value must be > 0", false}},
       {0, "-3", CommitTrigger::Key, 10000, {"10000", "This value must be > 0", false}},
@@ -179,7 +176,7 @@ TEST(ProgramGrid, TypingAndCommitsWithLimits) {
       {3, "1e12", CommitTrigger::Key, 1e12, {nullptr, nullptr, false}},
       {3, "0", CommitTrigger::Mouse, 500, {"500", "This value must be > 0", false}},
   };
-  for (const Row& row : rows) {
+  for (const CommitRow& row : rows) {
     CalculationModel model = defaults();
     CommitResult result = commitProgram(model, row.row, row.text, row.trigger, '.');
     std::string what = std::to_string(row.row) + " '" + row.text + "'";
