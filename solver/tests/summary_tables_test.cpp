@@ -49,6 +49,21 @@ const Records kMixtureGasLines = {at(25, "N2  /O2   = 80.00/20.00"),
                                   at(20, " TMOL = 300. DEG K  PTOT =    1.00TORR")};
 const std::string kRule76 = at(1, dashes(76));
 
+// Table 1 of the two-gas run on a uniform field, down to the rule under its column heads.
+Records uniformPlasmaParameterHeading() {
+    Records r = {at(1, dashes(78))};
+    append(r, kUniformHeading);
+    r.push_back(at(14, "SUMMARY OF PLASMA PARAMETERS AS A FUNCTION OF E/NTOT"));
+    append(r, kMixtureGasLines);
+    append(r, {"",
+               at(4, "E/NTOT") + at(5, "UBAR") + at(3, "EK=D/MU") + at(6, "VD") + at(10, "MU") +
+                   at(11, "D") + at(7, "J/NE = E*VD"),
+               at(1, "(E-16 V CM2)") + at(2, "(EV)") + at(4, "(EV)") + at(6, "(CM/S)") +
+                   at(5, "(CM2/V/S)") + at(4, "(CM2/S)") + at(2, "(AMP CM/ELECT)"),
+               at(1, dashes(78))});
+    return r;
+}
+
 struct SummaryRun {
     RunParameters params = makeParams(0);
     GasComposition composition = makeComposition({{"N2", 0.8}, {"O2", 0.2}});
@@ -70,18 +85,9 @@ TEST(SummaryTablesTest, PlasmaParametersUniformField) {
     SummaryRun run;
     recordio::MemorySink sink;
     writePlasmaParameterSummary(run.params, run.composition, 2, makeResults(2, 1), sink);
-    Records expected = {at(1, dashes(78))};
-    append(expected, kUniformHeading);
-    expected.push_back(at(14, "SUMMARY OF PLASMA PARAMETERS AS A FUNCTION OF E/NTOT"));
-    append(expected, kMixtureGasLines);
+    Records expected = uniformPlasmaParameterHeading();
     append(expected,
            {"",
-            at(4, "E/NTOT") + at(5, "UBAR") + at(3, "EK=D/MU") + at(6, "VD") + at(10, "MU") +
-                at(11, "D") + at(7, "J/NE = E*VD"),
-            at(1, "(E-16 V CM2)") + at(2, "(EV)") + at(4, "(EV)") + at(6, "(CM/S)") +
-                at(5, "(CM2/V/S)") + at(4, "(CM2/S)") + at(2, "(AMP CM/ELECT)"),
-            at(1, dashes(78)),
-            "",
             "    1.500      2.50    1.75     2.50E+06     2.50E+05    4.40E+05    4.00E-13",
             "",
             "    2.000      3.00    2.00     5.00E+06     5.00E+05    8.80E+05    8.00E-13",
@@ -264,17 +270,8 @@ TEST(SummaryTablesTest, RunsOfNoneOneAndAStoppedThirdCase) {
     EXPECT_TRUE(run.all(1, makeResults(1, 1)).empty());
 
     // No case: table 1 without rows; tables 2 and 3 have no column group.
-    Records none = {at(1, dashes(78))};
-    append(none, kUniformHeading);
-    none.push_back(at(14, "SUMMARY OF PLASMA PARAMETERS AS A FUNCTION OF E/NTOT"));
-    append(none, kMixtureGasLines);
-    append(none,
-           {"",
-            at(4, "E/NTOT") + at(5, "UBAR") + at(3, "EK=D/MU") + at(6, "VD") + at(10, "MU") +
-                at(11, "D") + at(7, "J/NE = E*VD"),
-            at(1, "(E-16 V CM2)") + at(2, "(EV)") + at(4, "(EV)") + at(6, "(CM/S)") +
-                at(5, "(CM2/V/S)") + at(4, "(CM2/S)") + at(2, "(AMP CM/ELECT)"),
-            at(1, dashes(78)), at(1, dashes(78))});
+    Records none = uniformPlasmaParameterHeading();
+    none.push_back(at(1, dashes(78)));
     expectRecords(none, run.all(0, CaseResults()));
 
     // Stopped at case 3: its stored results are zero.
