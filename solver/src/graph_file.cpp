@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "src/cards.h"
+
 namespace kinetics {
 
 namespace {
@@ -22,11 +24,6 @@ void putReal(RecordSink& sink, double value) { sink.put(recordio::listDirected(v
 
 // Names are blank-padded words; a shorter text is padded here so that an A
 // field shows it left-aligned.
-std::string padded(const std::string& name, std::size_t width) {
-    std::string text = name.substr(0, width);
-    text.resize(width, ' ');
-    return text;
-}
 std::string padded8(const std::string& name) { return padded(name, 8); }
 
 // One curve: NC lines of E12.5.
