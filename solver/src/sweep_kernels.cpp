@@ -6,23 +6,31 @@
 // pays, not only when it is free.
 #pragma GCC optimize("vect-cost-model=dynamic")
 
-namespace kinetics {
-
-// Built for the widest vectors the processor offers (chosen once at load time);
-// element-wise IEEE products and quotients are the same on every path.
+// On x86-64 each loop is also built for AVX2 and AVX-512 and the widest copy the
+// processor runs is chosen once at load time. The copies stay private to this file
+// behind plain functions: a caller elsewhere then always reaches the dispatcher,
+// with either compiler, whatever the declarations in other files say.
+// Element-wise IEEE products and quotients give the same bits on every path.
+#if defined(__x86_64__) && !defined(KINETICS_NO_CLONES)
 #define KINETICS_VECTOR_CLONES __attribute__((target_clones("avx512f", "avx2", "default")))
+#else
+#define KINETICS_VECTOR_CLONES
+#endif
+
+namespace kinetics {
+namespace {
 
 KINETICS_VECTOR_CLONES
-void accumulateProducts(double* __restrict dst, const double* __restrict column,
-                        const double* __restrict f, double weight, int count) {
+void accumulateProductsLoop(double* __restrict dst, const double* __restrict column,
+                            const double* __restrict f, double weight, int count) {
   for (int j = 0; j < count; ++j) dst[j] += (weight * column[j]) * f[j];
 }
 
 KINETICS_VECTOR_CLONES
-bool replaceAndCompare(double* __restrict f, const double* __restrict x, double norm,
-                       double threshold, int count, bool& negative) {
+int replaceAndCountFailures(double* __restrict f, const double* __restrict x, double norm,
+                            double threshold, int count, int* negatives) {
   int failures = 0;
-  int negatives = 0;
+  int below = 0;
   for (int i = 0; i < count; ++i) {
     const double fNew = x[i] / norm;
     const double fOld = f[i];
@@ -33,9 +41,24 @@ bool replaceAndCompare(double* __restrict f, const double* __restrict x, double 
     // Branch-free, so that the loop vectorises: bitwise, not short-circuit.
     const int bothZero = static_cast<int>(fNew == 0.0) & static_cast<int>(fOld == 0.0);
     failures += (1 - bothZero) & static_cast<int>(!(change <= threshold));
-    negatives += static_cast<int>(fNew < 0.0);
+    below += static_cast<int>(fNew < 0.0);
     f[i] = fNew;
   }
+  *negatives = below;
+  return failures;
+}
+
+}  // namespace
+
+void accumulateProducts(double* dst, const double* column, const double* f, double weight,
+                        int count) {
+  accumulateProductsLoop(dst, column, f, weight, count);
+}
+
+bool replaceAndCompare(double* f, const double* x, double norm, double threshold, int count,
+                       bool& negative) {
+  int negatives = 0;
+  const int failures = replaceAndCountFailures(f, x, norm, threshold, count, &negatives);
   negative = negatives > 0;
   return failures == 0;
 }
