@@ -4,15 +4,17 @@
 #
 #   scripts/fuzz.sh SECONDS [--runs N] [--parallel P] [TARGET...]
 #
-# Each target runs for SECONDS (or until N executions with --runs), P targets at a
-# time (default 1), from its seed corpus fuzz/corpus/<target>/; what it learns goes
-# to build-fuzz/corpus/<target>/, its log to build-fuzz/logs/<target>.log and any
-# input that crashes, hangs or leaks to build-fuzz/artifacts/. Ends non-zero when a
-# target found something. FUZZ_BUILD_DIR overrides the build folder.
+# Each target first runs every input kept in fuzz/corpus/<target>/ once (seeds and
+# the reproducers of earlier findings), then runs for SECONDS (or until N
+# executions with --runs), P targets at a time (default 1), from that corpus; what
+# it learns goes to build-fuzz/corpus/<target>/, its log to
+# build-fuzz/logs/<target>.log and any input that crashes, hangs or leaks to
+# build-fuzz/artifacts/. Ends non-zero when a target found something.
+# FUZZ_BUILD_DIR overrides the build folder, JOBS the number of build jobs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-usage() { sed -n '4,12p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+usage() { sed -n '4,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 [ $# -ge 1 ] || usage
 seconds=$1; shift
 [[ $seconds =~ ^[0-9]+$ ]] || usage
@@ -32,7 +34,7 @@ build=${FUZZ_BUILD_DIR:-build-fuzz}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DVORN_WITH_GUI=OFF -DVORN_FUZZ=ON >/dev/null
-cmake --build "$build" -j "$(nproc)" --target fuzz_all
+cmake --build "$build" -j "${JOBS:-$(nproc)}" --target fuzz_all
 
 if [ ${#targets[@]} -eq 0 ]; then
   for dir in fuzz/corpus/*/; do targets+=("$(basename "$dir")"); done
@@ -48,6 +50,18 @@ run_target() {
   local program="$build/fuzz/$target"
   [ -x "$program" ] || { echo "$target: no such fuzz target" >&2; return 1; }
   mkdir -p "$build/corpus/$target"
+  # Every kept input first (the seeds and the reproducers of earlier findings),
+  # one at a time, so a finding that comes back names its file.
+  local kept=(fuzz/corpus/"$target"/*)
+  if ! "$program" -timeout=25 -rss_limit_mb=2560 "${kept[@]}" \
+      > "$build/logs/$target.replay.log" 2>&1; then
+    printf '%-18s FAILED on a kept input: %s (see %s)\n' "$target" \
+      "$(grep -a '^Running: ' "$build/logs/$target.replay.log" | tail -1 | cut -d' ' -f2-)" \
+      "$build/logs/$target.replay.log"
+    grep -a -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error|ALARM)' \
+      "$build/logs/$target.replay.log" | head -8
+    return 1
+  fi
   # -timeout: one input that runs longer than this counts as a hang.
   if "$program" "$build/corpus/$target" "fuzz/corpus/$target" \
       -max_total_time="$seconds" -runs="$runs" -timeout=25 -rss_limit_mb=2560 \

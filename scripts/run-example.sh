@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Builds the solver if needed and runs it on the bundled example calculation in
-# build/run/example/, then prints where the listing and the graph-data file are.
+# The main job on a fresh machine: installs the Debian packages the build needs
+# when any is missing, builds the whole run folder build/run/ (solver, set-up
+# program, results viewer library, its host, the cross-section viewer stand-in and
+# the sample data bank), runs the solver on the bundled example calculation in
+# build/run/example/ and prints where the listing and the graph-data file are.
+# Then it starts Vornw32 in the run folder when a display is present, and
+# otherwise prints how to start it.
+# JOBS sets the number of parallel build jobs (default: all cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-if [ ! -x build/run/Kinrun.prg ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build build -j "$(nproc)" --target Kinrun
-fi
+source scripts/lib/deps.sh
+ensure_deps
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "${JOBS:-$(nproc)}" \
+  --target Kinrun Vornw32 VornCh1 vorn_view SigCh1 sample_gasfiles
 work=build/run/example
 rm -rf "$work"
 mkdir -p "$work"
@@ -14,3 +21,10 @@ cp examples/basic/Param.tmp examples/basic/React.tmp examples/basic/Cross.tmp "$
 (cd "$work" && ../Kinrun.prg)
 echo "Listing:         $(realpath "$work")/Example.lst"
 echo "Graph-data file: $(realpath "$work")/Example.gdt"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+  echo "Starting the set-up program: $(realpath build/run)/Vornw32"
+  cd build/run && exec ./Vornw32
+else
+  echo "No display: to start the set-up program, run  cd $(realpath build/run) && ./Vornw32"
+  echo "in a graphical session (the results viewer opens from it, or alone: ./vorn_view)."
+fi

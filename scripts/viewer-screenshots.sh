@@ -10,7 +10,7 @@ out=${2:-build/viewer-screenshots}
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)" --target viewer_screenshots Kinrun >/dev/null
 if [ -z "$gdt" ]; then
-  bash scripts/run-example.sh >/dev/null
+  DISPLAY= WAYLAND_DISPLAY= bash scripts/run-example.sh >/dev/null
   gdt=build/run/example/Example.gdt
 fi
 xvfb-run -a -s '-screen 0 1280x1024x24' env QT_QPA_PLATFORM=xcb \
