@@ -2,11 +2,14 @@
 # Checks that the solver is portable and gives the same files whatever builds it:
 #  1. builds Kinrun.prg and the solver tests with clang (Release, build-clang/)
 #     and runs those tests;
-#  2. runs the GCC and the clang Kinrun.prg on every kept deck (examples/basic and
-#     solver/tests/data/decks/*) and compares status and files byte for byte;
-#  3. finds no instruction on ymm or zmm registers outside the copies built for
-#     AVX2 and AVX-512 (which the processor dispatch chooses at load time);
-#  4. cross-compiles the solver for aarch64 (build-aarch64/).
+#  2. cross-compiles the solver for aarch64 (build-aarch64/);
+#  3. runs the sweep-kernel tests and every kept deck (examples/basic and
+#     solver/tests/data/decks/*) on processors without AVX-512 and without AVX
+#     (qemu-x86_64), and compares the status and every file the clang build, both
+#     builds on those processors and the aarch64 build (qemu-aarch64) leave with
+#     what the GCC build leaves, byte for byte;
+#  4. finds no instruction on ymm or zmm registers outside the copies built for
+#     AVX2 and AVX-512 (which the processor dispatch chooses at load time).
 #
 #   scripts/check-portable.sh [GCC_BUILD_DIR]    (default build/, built already)
 # JOBS sets the number of parallel jobs (default: all cores).
@@ -23,34 +26,71 @@ cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Release \
 cmake --build build-clang -j "$jobs"
 ctest --test-dir build-clang --output-on-failure -j "$jobs" --timeout 600
 
-echo "== GCC and clang Kinrun.prg on the kept decks"
+echo "== cross build of the solver for aarch64"
+cmake -S . -B build-aarch64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
+  -DCMAKE_C_COMPILER=aarch64-linux-gnu-gcc -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++ \
+  -DVORN_SOLVER_ONLY=ON -DVORN_TESTS=OFF >/dev/null
+cmake --build build-aarch64 -j "$jobs"
+file build-aarch64/run/Kinrun.prg | grep -q 'ARM aarch64' || fail "build-aarch64/run/Kinrun.prg is not an aarch64 program"
+
+# Every way of running the solver that must give the GCC build's files: the clang
+# build; both on processors without AVX-512 (qemu's Haswell: AVX2) and without
+# AVX (Nehalem), so every dispatched path runs; the aarch64 build under qemu.
+gcc_program=$PWD/$gcc_build/run/Kinrun.prg
+clang_program=$PWD/build-clang/run/Kinrun.prg
+runs=("clang|$clang_program")
+for cpu in Haswell Nehalem; do
+  runs+=("gcc-$cpu|qemu-x86_64 -cpu $cpu $gcc_program" "clang-$cpu|qemu-x86_64 -cpu $cpu $clang_program")
+done
+runs+=("aarch64|qemu-aarch64 -L /usr/aarch64-linux-gnu $PWD/build-aarch64/run/Kinrun.prg")
+
+echo "== the sweep kernels on every dispatched path"
+for cpu in Haswell Nehalem; do
+  for tests in "$gcc_build" build-clang; do
+    if qemu-x86_64 -cpu "$cpu" "$tests/solver/tests/solver_tests" \
+        --gtest_filter='SweepKernels.*' >/dev/null 2>&1; then
+      echo "$tests/solver/tests/solver_tests on $cpu: passed"
+    else
+      fail "the sweep kernel tests of $tests fail on $cpu"
+    fi
+  done
+done
+
+echo "== the kept decks: every build and processor against the GCC build"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Runs one deck in a folder of its own; the folder then holds the outputs, the
+# inputs the run left, its streams and its exit status.
+run_deck() {
+  local deck=$1 dir=$2 command=$3 status=0
+  mkdir -p "$dir"
+  cp "$deck"/Param.tmp "$deck"/React.tmp "$deck"/Cross.tmp "$dir/"
+  (cd "$dir" && $command >stdout 2>stderr) || status=$?
+  grep -v '^qemu-x86_64: warning' "$dir/stderr" > "$dir/stderr.kept" || true
+  mv "$dir/stderr.kept" "$dir/stderr"
+  echo "$status" > "$dir/status"
+}
 for deck in examples/basic solver/tests/data/decks/*/; do
   name=$(basename "$deck")
-  for compiler in gcc clang; do
-    dir="$work/$name/$compiler"
-    mkdir -p "$dir"
-    cp "$deck"/Param.tmp "$deck"/React.tmp "$deck"/Cross.tmp "$dir/"
-  done
-  gcc_status=0; clang_status=0
-  (cd "$work/$name/gcc" && "$OLDPWD/$gcc_build/run/Kinrun.prg" >stdout 2>stderr) || gcc_status=$?
-  (cd "$work/$name/clang" && "$OLDPWD/build-clang/run/Kinrun.prg" >stdout 2>stderr) || clang_status=$?
-  if [ "$gcc_status" -ne 0 ] || [ "$clang_status" -ne 0 ]; then
-    fail "$name: exit status $gcc_status (GCC), $clang_status (clang); expected 0"
-  fi
-  files=$(cd "$work/$name/gcc" && ls)
-  if [ "$files" != "$(cd "$work/$name/clang" && ls)" ]; then
-    fail "$name: the two runs leave different files"
-    continue
-  fi
-  outputs=0
-  for file in $files; do
-    cmp "$work/$name/gcc/$file" "$work/$name/clang/$file" || fail "$name: $file differs"
-    case $file in *.gdt|*.lst|*.GDT|*.LST) outputs=$((outputs + 1)) ;; esac
-  done
+  reference="$work/$name/gcc"
+  run_deck "$deck" "$reference" "$gcc_program"
+  [ "$(cat "$reference/status")" = 0 ] || fail "$name: exit status $(cat "$reference/status")"
+  files=$(cd "$reference" && ls)
+  outputs=$(grep -c -i -E '\.(gdt|lst)$' <<<"$files" || true)
   [ "$outputs" -ge 2 ] || fail "$name: the run wrote no listing or graph-data file"
-  echo "$name: identical ($(echo $files | tr '\n' ' '))"
+  for run in "${runs[@]}"; do
+    label=${run%%|*}
+    run_deck "$deck" "$work/$name/$label" "${run#*|}"
+    if [ "$files" != "$(cd "$work/$name/$label" && ls)" ]; then
+      fail "$name: $label leaves other files than the GCC build"
+      continue
+    fi
+    for file in $files; do
+      cmp "$reference/$file" "$work/$name/$label/$file" || fail "$name: $file of $label differs"
+    done
+  done
+  echo "$name: $(grep -i -E '\.(gdt|lst)$' <<<"$files" | tr '\n' ' ')identical in ${#runs[@]} other runs"
 done
 
 echo "== AVX registers only in the dispatched copies"
@@ -67,14 +107,6 @@ for program in "$gcc_build/run/Kinrun.prg" build-clang/run/Kinrun.prg; do
   grep -q -E '\[clone \.avx2' <<<"$users" || fail "$program has no AVX2 copy of the sweep kernels"
   echo "$program: $(wc -l <<<"$users") dispatched copies, nothing else on ymm/zmm"
 done
-
-echo "== cross build of the solver for aarch64"
-cmake -S . -B build-aarch64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
-  -DCMAKE_C_COMPILER=aarch64-linux-gnu-gcc -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++ \
-  -DVORN_SOLVER_ONLY=ON -DVORN_TESTS=OFF >/dev/null
-cmake --build build-aarch64 -j "$jobs"
-file build-aarch64/run/Kinrun.prg | grep -q 'ARM aarch64' || fail "build-aarch64/run/Kinrun.prg is not an aarch64 program"
 
 if [ $failed -ne 0 ]; then
   echo "check-portable: FAILED" >&2
