@@ -3,8 +3,10 @@
 #include <cmath>
 
 // Loops here are short and hot: vectorise them whenever the cost model finds it
-// pays, not only when it is free.
+// pays, not only when it is free (clang vectorises them as they are).
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC optimize("vect-cost-model=dynamic")
+#endif
 
 // On x86-64 each loop is also built for AVX2 and AVX-512 and the widest copy the
 // processor runs is chosen once at load time. The copies stay private to this file
