@@ -38,6 +38,9 @@ void OutputCommands::runPrintJob(bool allowSelection, Job job) {
   try {
     job(target);
   } catch (const std::exception& error) {
+    // A job that could not start may leave the printer active; the next job needs one
+    // that takes the dialog's settings again.
+    if (target.printerState() != QPrinter::Idle) m_printer = printerLike(target);
     m_prompts.showError(QString::fromLocal8Bit(error.what()));
   }
 }

@@ -66,6 +66,25 @@ std::vector<int> linesToPrint(const QPrinter& printer, const ListingText& listin
 
 }  // namespace
 
+std::unique_ptr<QPrinter> printerLike(const QPrinter& used) {
+  auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  fresh->setResolution(used.resolution());
+  if (used.outputFormat() == QPrinter::NativeFormat && !used.printerName().isEmpty()) {
+    fresh->setPrinterName(used.printerName());
+  } else {
+    fresh->setOutputFormat(QPrinter::PdfFormat);
+    fresh->setOutputFileName(used.outputFileName());
+  }
+  fresh->setPageLayout(used.pageLayout());
+  fresh->setCopyCount(used.copyCount());
+  fresh->setCollateCopies(used.collateCopies());
+  fresh->setColorMode(used.colorMode());
+  fresh->setDuplex(used.duplex());
+  fresh->setDocName(used.docName());
+  fresh->setFullPage(used.fullPage());
+  return fresh;
+}
+
 void printChart(QPrinter& printer, QChartView* view) {
   runJob(printer, [&](QPainter& painter) {
     const PageRect r = chartPrintRect(printer.width(), printer.height(), isLandscape(printer));

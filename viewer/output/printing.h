@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 
 #include <QPrinter>
@@ -19,6 +20,11 @@ class PrintError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// A printer with the choices of used (destination, page layout, copies, colour,
+// duplex) and no job. A QPrinter whose job failed to start can stay "active"
+// and then refuses every new setting, so its owner swaps it for this copy.
+std::unique_ptr<QPrinter> printerLike(const QPrinter& used);
 
 // One print job of one page with the chart view's client area scaled into
 // chartPrintRect. An error while drawing aborts the job and is rethrown.

@@ -179,6 +179,33 @@ TEST_F(PrintTest, LandscapeListingPrintsWithLandscapeHeight) {
   EXPECT_EQ(1, countOf(pageText(pdf, 2), "row"));
 }
 
+TEST_F(PrintTest, JobThatCannotStartLeavesThePrinterReadyForTheNext) {
+  auto view = makeChartView();
+  // Confirmed without a printer or a file: nothing to print into.
+  prompts.pdfPath.clear();
+  prompts.orientation = QPageLayout::Landscape;
+  commands.printChart(view.get());
+  ASSERT_EQ(1, prompts.errors.size());
+  EXPECT_TRUE(prompts.errors[0].startsWith("Cannot start the print job"))
+      << prompts.errors[0].toStdString();
+  EXPECT_EQ(QPageLayout::Landscape, commands.printer().pageLayout().orientation());
+
+  prompts.pdfPath = QString::fromStdString(pdf);
+  prompts.orientation = QPageLayout::Portrait;
+  commands.printChart(view.get());
+  EXPECT_EQ(1, prompts.errors.size()) << prompts.errors.join("; ").toStdString();
+  EXPECT_EQ(1, pageCount(pdf));
+
+  // The same after a destination that cannot be written.
+  prompts.pdfPath = QString::fromStdString(dir.file("missing/out.pdf"));
+  commands.printListing(numberedLines(3));
+  EXPECT_EQ(2, prompts.errors.size());
+  prompts.pdfPath = QString::fromStdString(dir.file("listing.pdf"));
+  commands.printListing(numberedLines(3));
+  EXPECT_EQ(2, prompts.errors.size()) << prompts.errors.join("; ").toStdString();
+  EXPECT_EQ(3, countOf(pageText(dir.file("listing.pdf"), 1), "row"));
+}
+
 TEST_F(PrintTest, PageTooSmallForTheFontStillPrintsALinePerPage) {
   // 15 mm high: (708 - 240)/h - 2 is 0 for a 10 point font at 1200 dpi.
   prompts.pageSize = QPageSize(QSizeF(80, 15), QPageSize::Millimeter);
