@@ -19,7 +19,9 @@ public:
     UserDialogs* dialogs = nullptr;
 
     bool runPrintDialog(QPrinter& printer, bool allowSelection) override {
-        QAbstractPrintDialog::PrintDialogOptions options;
+        // Print to file stays: on a machine without a configured printer it is the only
+        // destination the dialog can offer.
+        QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
         if (allowSelection) options |= QAbstractPrintDialog::PrintSelection;
         return dialogs->print(parent, printer, options);
     }

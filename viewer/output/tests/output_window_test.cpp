@@ -4,12 +4,20 @@
 #include <QImage>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "test_files.h"
 #include "viewer/gui/chart_view.h"
+#include "viewer/gui/qt_user_dialogs.h"
 #include "viewer/gui/tform1.h"
 #include "viewer/gui/tform2.h"
 #include "viewer/tests/gui/scripted_dialogs.h"
@@ -115,7 +123,9 @@ TEST_F(WindowOutput, PrintChartAndListingPages) {
   if (commandOutput("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo missing";
   form1.setActivePage(4);
   form1.Print1Click();
-  EXPECT_EQ(QAbstractPrintDialog::PrintDialogOptions(), dialogs->offered);
+  // No options but printing to a file.
+  EXPECT_EQ(QAbstractPrintDialog::PrintDialogOptions(QAbstractPrintDialog::PrintToFile),
+            dialogs->offered);
   const std::string info = commandOutput("pdfinfo '" + dir.file("print.pdf") + "'");
   ASSERT_NE(std::string::npos, info.find("Pages:")) << info;
   EXPECT_EQ("1", info.substr(info.find_first_not_of(' ', info.find("Pages:") + 6), 1)) << info;
@@ -123,9 +133,47 @@ TEST_F(WindowOutput, PrintChartAndListingPages) {
   form1.RichEdit1->setPlainText("first line\nsecond line");
   form1.setActivePage(7);
   form1.Print1Click();
-  EXPECT_TRUE(dialogs->offered.testFlag(QAbstractPrintDialog::PrintSelection));
+  EXPECT_EQ(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintToFile,
+            dialogs->offered);
   const std::string text = commandOutput("pdftotext '" + dir.file("print.pdf") + "' -");
   EXPECT_NE(std::string::npos, text.find("second line")) << text;
+}
+
+TEST_F(WindowOutput, RealPrintDialogOffersPrintingToAPdfFile) {
+  if (commandOutput("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo missing";
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is set up";
+  form1.setDialogs(std::make_unique<QtUserDialogs>());
+  form1.setActivePage(2);
+  // Answers whatever modal window comes up: the print dialog chooses its file entry,
+  // any message box is noted and closed.
+  QStringList destinations, messages;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      messages << box->text();
+      box->reject();
+    } else if (auto* dialog = qobject_cast<QPrintDialog*>(modal)) {
+      auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+      auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+      const int toFile = printers ? printers->findText(QStringLiteral("PDF"), Qt::MatchContains) : -1;
+      for (int i = 0; printers && i < printers->count(); ++i) destinations << printers->itemText(i);
+      if (toFile < 0 || !file) {
+        dialog->reject();
+        return;
+      }
+      printers->setCurrentIndex(toFile);
+      file->setText(path("chosen.pdf"));
+      dialog->accept();
+    }
+  });
+  answer.start(20);
+  form1.Print1Click();
+  answer.stop();
+  EXPECT_TRUE(destinations.join('|').contains("PDF")) << destinations.join('|').toStdString();
+  EXPECT_TRUE(messages.isEmpty()) << messages.join("; ").toStdString();
+  const std::string info = commandOutput("pdfinfo '" + dir.file("chosen.pdf") + "' 2>&1");
+  EXPECT_NE(std::string::npos, info.find("Pages:           1")) << info;
 }
 
 }  // namespace
