@@ -409,16 +409,18 @@ OutputContext TForm1::outputContext() {
 
 void TForm1::Print1Click() { printActivePage(outputContext()); }
 
+// The context holds the chart active when the command was chosen; while the file dialog is
+// open a timer or another window may change the page, so the page is looked at again after it.
 void TForm1::Save1Click() {
     if (activeChart() < 0) return;
     saveChartPicture(outputContext());
-    redraw(activeChart());
+    if (activeChart() >= 0) redraw(activeChart());
 }
 
 void TForm1::Export1Click() {
     if (activeChart() < 0) return;
     exportChartTable(outputContext());
-    redraw(activeChart());
+    if (activeChart() >= 0) redraw(activeChart());
 }
 
 }  // namespace vorn::viewer

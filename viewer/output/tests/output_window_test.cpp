@@ -1,13 +1,15 @@
 // Print, Save and Export driven through the viewer window's menu handlers, with
 // the window's scripted dialogs, on hand-made graph-data files.
-#include <QDir>
-#include <QImage>
-#include <QListWidget>
-#include <QPlainTextEdit>
+#include <functional>
+
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -40,6 +42,12 @@ class PdfDialogs : public vorn::viewer::test::ScriptedDialogs {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
     return true;
+  }
+  // Runs while a save dialog is open (as a timer or another window might).
+  std::function<void()> duringSaveDialog;
+  FileChoice saveFile(QWidget* parent, const FileDialogSpec& request) override {
+    if (duringSaveDialog) duringSaveDialog();
+    return ScriptedDialogs::saveFile(parent, request);
   }
 };
 
@@ -117,6 +125,26 @@ TEST_F(WindowOutput, SavePictureAsJpegGetsJpgName) {
   EXPECT_EQ(form1.Charts[1]->viewport()->size(), picture.size());
   const std::string described = commandOutput("file -b '" + dir.file("rates.jpg") + "'");
   EXPECT_NE(std::string::npos, described.find("baseline, precision 8")) << described;
+}
+
+TEST_F(WindowOutput, SaveAndExportKeepToTheChartChosenWhenThePageChangesUnderTheDialog) {
+  dialogs->duringSaveDialog = [this] { form1.setActivePage(0); };
+  form1.setActivePage(6);
+  dialogs->queueFile(path("mobility"), 1);
+  form1.Export1Click();
+  EXPECT_EQ(0, form1.activePage());
+  EXPECT_EQ("100 2e+06 100 1.6e+06 \n"
+            "300 4e+06 300 3.4787e+06 \n"
+            "1000 1.1e+07 1000 1.0871e+07 \n"
+            "3000 3.1e+07 3000 3.4523e+07 \n",
+            readAll(dir.file("mobility.dat")));
+
+  form1.setActivePage(2);
+  dialogs->queueFile(path("rates"), 1);
+  form1.Save1Click();
+  EXPECT_EQ(0, form1.activePage());
+  EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join("; ").toStdString();
+  EXPECT_EQ(form1.Charts[1]->viewport()->size(), QImage(path("rates.bmp")).size());
 }
 
 TEST_F(WindowOutput, PrintChartAndListingPages) {
