@@ -327,10 +327,8 @@ void TForm1::Open1Click() {
     showPanel2AsPages();
     showGraphTabs(false);
     setTabVisible(7, true);
-    {
-        const QSignalBlocker block(PageControl1);
-        PageControl1->setCurrentIndex(7);
-    }
+    // Through the page change, so the chart page's toolbar buttons and Save/Export go.
+    setActivePage(7);
     LstPath = choice.path;
     GdtPath = withoutLast(LstPath, 3) + "gdt";
     BasePath = withoutLast(GdtPath, 4);

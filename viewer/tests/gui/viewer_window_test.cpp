@@ -191,6 +191,23 @@ private slots:
         QVERIFY(v.dialogs->errors.isEmpty());
     }
 
+    void openListingFromAChartPageLeavesNoChartControls() {
+        QTemporaryDir dir;
+        Viewer v;
+        TForm1& w = v.form1;
+        v.open(dataFile("n2_mode0.gdt"));
+        w.setActivePage(2);
+        QVERIFY(w.Save1->isEnabled() && !w.SpeedButton11->isHidden() && !w.SpeedButton13->isHidden());
+        const QString lst = dir.filePath("air.lst");
+        writeFile(lst, "1  VORN LISTING\r\n");
+        v.open(lst, 2);
+        QCOMPARE(w.activePage(), 7);
+        for (QToolButton* b : {w.SpeedButton11, w.SpeedButton12, w.SpeedButton13, w.SpeedButton14, w.SpeedButton15})
+            QVERIFY2(b->isHidden(), qPrintable(b->text()));
+        for (QToolButton* b : w.SeriesButtons) QVERIFY(b->isHidden());
+        QVERIFY(!w.Save1->isEnabled() && !w.Export1->isEnabled() && w.Print1->isEnabled());
+    }
+
     void viewModeTogglesReportMissingFiles() {
         QTemporaryDir dir;
         Viewer v;
