@@ -221,7 +221,8 @@ void TForm1::buildPages() {
     QFont tabFont = PageControl1->font();
     tabFont.setPixelSize(11);
     PageControl1->tabBar()->setFont(tabFont);
-    PageControl1->setStyleSheet("QTabBar::tab { padding: 3px 5px; }");
+    // On the tab bar only, so the pages keep the plain style and their palettes.
+    PageControl1->tabBar()->setStyleSheet("QTabBar::tab { padding: 3px 5px; }");
     static_cast<QGridLayout*>(Panel2->layout())->addWidget(PageControl1, 0, 0);
     const char* captions[] = {"Configuring",          "Vorn",          "Rate Constants",
                               "Power Partition",      "Mean and Charact. energies",
@@ -286,8 +287,12 @@ void TForm1::showGraphTabs(bool visible) {
 }
 
 void TForm1::showPanel2AsPages() {
+    // The button face as Panel2's window colour rather than as its background role: children
+    // inherit a background role, which would paint the coloured panels in the button face too.
+    QPalette face = Panel2->palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    Panel2->setPalette(face);
     Panel2->setAutoFillBackground(true);
-    Panel2->setBackgroundRole(QPalette::Button);
     PageControl1->show();
 }
 
