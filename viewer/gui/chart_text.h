@@ -14,4 +14,11 @@ inline QString chartText(const std::string& plain) {
     return html;
 }
 
+// A tooltip showing plain exactly (Qt guesses whether a tooltip is rich text, and "<u>..."
+// looks like it); trailing blanks are left out. Empty for an empty text.
+inline QString toolTipText(std::string plain) {
+    plain.erase(plain.find_last_not_of(' ') + 1);
+    return plain.empty() ? QString() : "<qt>" + chartText(plain) + "</qt>";
+}
+
 }  // namespace vorn::viewer

@@ -18,7 +18,7 @@ int SeriesPage = 0;
 
 void setHint(QToolButton* button, const std::string& title) {
     button->setProperty("hint", QString::fromStdString(title));
-    button->setToolTip(title.empty() ? QString() : "<qt>" + chartText(title) + "</qt>");
+    button->setToolTip(toolTipText(title));
 }
 
 }  // namespace

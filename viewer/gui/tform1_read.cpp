@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "viewer/gui/chart_text.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/tform1.h"
 
@@ -17,6 +18,8 @@ void fillCheckList(QListWidget* list, const std::vector<std::string>& rows) {
     list->clear();
     for (const std::string& row : rows) {
         auto* item = new QListWidgetItem(QString::fromStdString(row), list);
+        // The lists are narrower than a process name; the tooltip shows it whole.
+        item->setToolTip(toolTipText(row));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
