@@ -115,6 +115,10 @@ TEST(FileNumbers, AmountFieldScan) {
       {" 1.000E+00", 1.0}, {"       1.0", 1.0}, {"         1", 1.0}, {" 5.000E-01", 0.5},
       {"          ", 0.0}, {"   abc    ", 0.0}, {"", 0.0},           {"-2.5e-3   ", -2.5e-3},
       {"0.8", 0.8},
+      // Only sign, digits, point and exponent are read: the rest ends the number.
+      {" 0x10", 0.0}, {"0x1p-2", 0.0}, {"  inf", 0.0}, {"nan", 0.0}, {"+.5e1", 5.0},
+      {"1e", 1.0}, {"1.5e+", 1.5}, {"2.5D+00", 2.5}, {"7,5", 7.0}, {"1e999", 0.0},
+      {" 1.0E+0012", 1e12},
   };
   for (const Row& row : rows) EXPECT_DOUBLE_EQ(row.value, scanAmountField(row.field)) << row.field;
 }

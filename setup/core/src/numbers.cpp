@@ -2,6 +2,7 @@
 
 #include <locale.h>
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -27,6 +28,63 @@ std::string formatC(const char* format, double value) {
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The longest number that starts at text[i]: optional sign, digits with at most
+// one `sep` (at least one digit), optional exponent "e"/"E" with optional sign and
+// at least one digit (a marker without digits is not part of the number).
+struct ScannedNumber {
+  std::string normal;  // '.' as separator, no '+' sign: what from_chars reads
+  std::size_t end = 0; // position after the number
+};
+
+std::optional<ScannedNumber> scanNumber(std::string_view text, std::size_t i, char sep) {
+  ScannedNumber number;
+  std::string& normal = number.normal;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '-') normal += '-';
+    ++i;
+  }
+  int mantissaDigits = 0;
+  bool seenSep = false;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    if (isDigit(c)) {
+      ++mantissaDigits;
+      normal += c;
+    } else if (c == sep && !seenSep) {
+      seenSep = true;
+      normal += '.';
+    } else {
+      break;
+    }
+  }
+  if (mantissaDigits == 0) return std::nullopt;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::size_t j = i + 1;
+    std::string exponent = "e";
+    if (j < text.size() && (text[j] == '+' || text[j] == '-')) exponent += text[j++];
+    const std::size_t firstDigit = j;
+    for (; j < text.size() && isDigit(text[j]); ++j) exponent += text[j];
+    if (j > firstDigit) {
+      normal += exponent;
+      i = j;
+    }
+  }
+  number.end = i;
+  return number;
+}
+
+// The value of a scanned number; none when it is out of the range of a double.
+std::optional<double> toFiniteDouble(const std::string& normal) {
+  double value = 0;
+  const char* first = normal.data();
+  const char* last = first + normal.size();
+  auto result = std::from_chars(first, last, value);
+  if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) {
+    return std::nullopt;
+  }
+  return value;
+}
 
 // Significant digits (no trailing zeros) and decimal exponent of a non-zero
 // finite value: value = 0.d1d2... is avoided; value = d1.d2d3... x 10^exponent.
@@ -112,51 +170,10 @@ std::optional<double> parseTypedNumber(std::string_view text, char sep) {
   std::size_t end = text.size();
   while (begin < end && text[begin] == ' ') ++begin;
   while (end > begin && text[end - 1] == ' ') --end;
-  std::string normal;  // the number with '.' as separator and no '+' sign
-  std::size_t i = begin;
-  if (i < end && (text[i] == '+' || text[i] == '-')) {
-    if (text[i] == '-') normal += '-';
-    ++i;
-  }
-  int mantissaDigits = 0;
-  bool seenSep = false;
-  for (; i < end; ++i) {
-    char c = text[i];
-    if (isDigit(c)) {
-      ++mantissaDigits;
-      normal += c;
-    } else if (c == sep && !seenSep) {
-      seenSep = true;
-      normal += '.';
-    } else {
-      break;
-    }
-  }
-  if (mantissaDigits == 0) return std::nullopt;
-  if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-    normal += 'e';
-    ++i;
-    if (i < end && (text[i] == '+' || text[i] == '-')) {
-      normal += text[i];
-      ++i;
-    }
-    int exponentDigits = 0;
-    for (; i < end && isDigit(text[i]); ++i) {
-      ++exponentDigits;
-      normal += text[i];
-    }
-    if (exponentDigits == 0) return std::nullopt;
-  }
-  if (i != end) return std::nullopt;
-  // from_chars takes no leading '+' in the exponent either way; it does take "e+5".
-  double value = 0;
-  const char* first = normal.data();
-  const char* last = first + normal.size();
-  auto result = std::from_chars(first, last, value);
-  if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) {
-    return std::nullopt;
-  }
-  return value;
+  text = text.substr(0, end);
+  std::optional<ScannedNumber> number = scanNumber(text, begin, sep);
+  if (!number || number->end != end) return std::nullopt;
+  return toFiniteDouble(number->normal);
 }
 
 std::optional<std::string> nonNegativeTypingError(std::string_view text, char sep,
@@ -204,12 +221,14 @@ std::string parameterReal(double value) {
 }
 
 double scanAmountField(std::string_view field) {
-  std::string text(field.substr(0, 10));
-  text += ' ';
-  char* end = nullptr;
-  double value = strtod_l(text.c_str(), &end, cLocale());
-  if (end == text.c_str() || !std::isfinite(value)) return 0.0;
-  return value;
+  // Only the number syntax of the data bank: strtod would also take hexadecimal
+  // numbers, "inf" and "nan".
+  std::string_view text = field.substr(0, 10);
+  std::size_t i = 0;
+  while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+  std::optional<ScannedNumber> number = scanNumber(text, i, '.');
+  if (!number) return 0.0;
+  return toFiniteDouble(number->normal).value_or(0.0);
 }
 
 }  // namespace setup

@@ -45,9 +45,10 @@ std::string cardAmount(double value);
 // 2.5e6 -> "2.50000e+06" (reals of the parameter file).
 std::string parameterReal(double value);
 
-// "%lg" scan in the C locale of a fixed field (the amount in columns 9-18 of a
-// species line, read as the 10 characters followed by one blank). A field without
-// a number gives 0.
+// The amount in columns 9-18 of a species line: after leading blanks, the longest
+// number of the form sign, digits with at most one full stop, exponent (as a "%lg"
+// scan in the C locale reads it, but no hexadecimal, "inf" or "nan"). A field
+// without such a number, or with one beyond the range of a double, gives 0.
 double scanAmountField(std::string_view field);
 
 }  // namespace setup
