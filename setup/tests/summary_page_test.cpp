@@ -148,11 +148,35 @@ TEST(OutputNaming, EditedTextIsTakenWhenTheSummaryIsShown) {
   EXPECT_EQ("TMP", model.OutName);
   EXPECT_EQ(0, model.OutNameIndex);
   EXPECT_EQ(2u, model.OutNameItems.size());
+  SummaryPage again = buildSummaryPage(model, '.');  // and at every later visit
+  EXPECT_EQ("TMP", model.OutName);
+  EXPECT_EQ("TMP", model.OutNameText);
+  EXPECT_EQ("TMP.lst,  TMP.gdt", again.outputFilesLabel);
+  EXPECT_EQ(2u, model.OutNameItems.size());
 
   pickOutNameItem(model, 1);
   buildSummaryPage(model, '.');
   EXPECT_EQ("run1", model.OutName);
   EXPECT_EQ(1, model.OutNameIndex);
+}
+
+TEST(OutputNaming, ItemsPickedOrChosenAfterATypedNameAreTakenAsTheyAre) {
+  CalculationModel model = defaults();
+  editOutNameText(model, "tmp");
+  buildSummaryPage(model, '.');
+  EXPECT_EQ("tmp", model.OutName);
+
+  pickOutNameItem(model, 0);  // picking the item from the list takes the item
+  buildSummaryPage(model, '.');
+  buildSummaryPage(model, '.');
+  EXPECT_EQ("Tmp", model.OutName);
+
+  editOutNameText(model, "TMP");
+  buildSummaryPage(model, '.');
+  chooseOutputFile(model, "/runs/Tmp.gdt");  // so does the file dialog
+  buildSummaryPage(model, '.');
+  EXPECT_EQ("Tmp", model.OutName);
+  EXPECT_EQ("/runs/Tmp", outputBasePath(model));
 }
 
 }  // namespace

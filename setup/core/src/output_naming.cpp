@@ -49,12 +49,18 @@ void chooseOutputFile(CalculationModel& model, const std::string& chosenPath) {
   std::size_t nameSlash = name.rfind('/');
   std::string base = nameSlash == std::string::npos ? name : name.substr(nameSlash + 1);
   model.OutNameIndex = findOrAppendItem(model, base);
+  model.OutNameTyped = false;
 }
 
 void fixOutName(CalculationModel& model) {
   if (model.OutNameIndex == -2) {
     model.OutName = model.OutNameText;
     model.OutNameIndex = findOrAppendItem(model, model.OutName);
+    model.OutNameTyped = model.OutNameItems[model.OutNameIndex] != model.OutName;
+    return;
+  }
+  if (model.OutNameTyped) {
+    model.OutNameText = model.OutName;
     return;
   }
   if (model.OutNameIndex < 0 || model.OutNameIndex >= static_cast<int>(model.OutNameItems.size())) {

@@ -38,6 +38,9 @@ struct CalculationModel {
   std::int32_t OutNameIndex = 0;               // index of OutName in OutNameItems; -2 = text was edited
   std::vector<std::string> OutNameItems{"Tmp"};  // the combo box items
   std::string OutNameText = "Tmp";             // the combo box's edit text
+  // OutName was typed and differs from item OutNameIndex only in case: it stays as
+  // typed (the output file systems here tell the two names apart).
+  bool OutNameTyped = false;
 
   // Per-gas data bank, index = position in the gas list (0..99). For gas g the
   // four vectors have exactly ReactionCount[g] or SpeciesCount[g] entries.
