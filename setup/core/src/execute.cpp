@@ -1,6 +1,7 @@
 #include "setup/execute.h"
 
 #include "setup/output_naming.h"
+#include "setup/solver_tables.h"
 #include "setup/summary_page.h"
 
 namespace setup {
@@ -18,10 +19,18 @@ ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
   }
   // The running solver still reads these files and deletes them at its end.
   if (launcher.running()) return outcome;
+  if (model.OutName.empty()) {
+    outcome.error = kNoOutputName;
+    return outcome;
+  }
   const std::string longest = outputBasePath(model) + ".gdt";
   if (longest.size() > kMaxOutputPathLength) {
     outcome.error = "Output file name " + longest + " is longer than " +
                     std::to_string(kMaxOutputPathLength) + " characters";
+    return outcome;
+  }
+  if (auto beyond = solverTableLimitError(countSolverTables(model))) {
+    outcome.error = *beyond;
     return outcome;
   }
   WriteResult written = writeSolverInputs(model, ask);

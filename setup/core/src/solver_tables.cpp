@@ -1,0 +1,162 @@
+#include "setup/solver_tables.h"
+
+#include <charconv>
+#include <set>
+#include <sstream>
+
+#include "setup/card_text.h"
+#include "setup/solver_input_writer.h"
+
+namespace setup {
+namespace {
+
+constexpr std::size_t kNameWidth = 8;
+constexpr std::size_t kParsedTextWidth = 54;
+constexpr int kSlotsPerSide = 5;
+const std::string kElectron = "E(-)    ";
+const std::string kPhoton = "HNU     ";
+
+std::string padded(std::string_view text, std::size_t width) {
+  std::string out(text.substr(0, width));
+  out.resize(width, ' ');
+  return out;
+}
+
+// The names a species card can carry for the electron: they set the electron
+// density and take no entry of their own.
+bool isElectronCardName(const std::string& name) {
+  return name == "E       " || name == "E-      " || name == kElectron;
+}
+
+char nextNonBlank(std::string_view text, std::size_t from) {
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] != ' ') return text[i];
+  }
+  return '\0';
+}
+
+// The card code in columns 71-72 (blanks read as 0); a code that is no number ends
+// the group as the end of the file does.
+int cardCode(const std::string& card) {
+  std::string digits;
+  for (char c : std::string_view(card).substr(70, 2)) {
+    if (c != ' ') digits += c;
+  }
+  if (!digits.empty() && digits[0] == '+') digits.erase(0, 1);
+  int code = 0;
+  auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+  if (error != std::errc() || end != digits.data() + digits.size()) return 0;
+  return code;
+}
+
+// The next card of a group: false at the end of the file or at a card whose code
+// is below 1.
+bool nextGroupCard(std::istream& in, std::string& card) {
+  std::string line;
+  if (!readLine(in, line)) return false;
+  card = toCard(line);
+  return cardCode(card) >= 1;
+}
+
+void skipGroup(std::istream& in) {
+  std::string card;
+  while (nextGroupCard(in, card)) {
+  }
+}
+
+void addNames(std::set<std::string>& names, std::string_view text) {
+  for (std::string& name : reactionTextNames(text)) names.insert(std::move(name));
+}
+
+// Header texts of the tape's process blocks: a header, its reference card, then
+// cards up to and including the first whose columns 1-8 are blank.
+void addTapeNames(std::istream& tape, std::set<std::string>& names) {
+  std::string header;
+  std::string line;
+  while (nextGroupCard(tape, header)) {
+    addNames(names, header);
+    if (!readLine(tape, line)) return;  // reference card
+    while (readLine(tape, line)) {
+      if (toCard(line).compare(0, kNameWidth, std::string(kNameWidth, ' ')) == 0) break;
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> reactionTextNames(std::string_view text) {
+  text = text.substr(0, std::min(text.size(), kParsedTextWidth));
+  std::vector<std::string> names;
+  int side = 0;
+  int countOnSide = 0;
+  std::size_t position = 0;
+  while (true) {
+    std::string name;
+    bool sideEnded = false;
+    while (position < text.size()) {
+      char c = text[position++];
+      if (c == ' ') continue;
+      if (c == '^') {
+        sideEnded = true;
+        break;
+      }
+      if (c == '+') {
+        char next = nextNonBlank(text, position);
+        if (next != '+' && next != ')') break;
+      }
+      if (name.size() < kNameWidth) name += c;
+    }
+    if (side > 1 || name.empty()) break;
+    name = padded(name, kNameWidth);
+    if (name == "E       " || name == "E-      ") name = kElectron;
+    if (++countOnSide <= kSlotsPerSide && name != kPhoton) names.push_back(name);
+    if (sideEnded) {
+      ++side;
+      countOnSide = 0;
+    }
+  }
+  return names;
+}
+
+SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape) {
+  SolverTableCounts counts;
+  std::set<std::string> names{kElectron};
+  std::string card;
+  skipGroup(deck);  // tape updates: their names go to a table of their own
+  while (nextGroupCard(deck, card)) {
+    ++counts.reactions;
+    addNames(names, card);
+  }
+  while (nextGroupCard(deck, card)) {
+    std::string name = card.substr(0, kNameWidth);
+    if (!isElectronCardName(name)) names.insert(std::move(name));
+  }
+  addTapeNames(tape, names);
+  counts.speciesNames = static_cast<int>(names.size());
+  return counts;
+}
+
+SolverTableCounts countSolverTables(const CalculationModel& model) {
+  std::stringstream deck;
+  std::stringstream tape;
+  writeInputDeck(model, deck);
+  writeCrossSectionTape(model, tape);
+  return countSolverTables(deck, tape);
+}
+
+std::optional<std::string> solverTableLimitError(const SolverTableCounts& counts) {
+  if (counts.reactions > kSolverMaxReactions) {
+    return "The calculation has " + std::to_string(counts.reactions) +
+           " selected reactions; the solver takes at most " +
+           std::to_string(kSolverMaxReactions) + ". Unselect some reactions.";
+  }
+  if (counts.speciesNames > kSolverMaxSpecies) {
+    return "The calculation names " + std::to_string(counts.speciesNames) +
+           " different species (the electron, the species of the checked gases and the "
+           "names in their reactions and cross-section tables); the solver takes at most " +
+           std::to_string(kSolverMaxSpecies) + ". Check fewer gases or unselect reactions.";
+  }
+  return std::nullopt;
+}
+
+}  // namespace setup
