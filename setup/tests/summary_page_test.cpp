@@ -177,6 +177,13 @@ TEST(OutputNaming, ItemsPickedOrChosenAfterATypedNameAreTakenAsTheyAre) {
   buildSummaryPage(model, '.');
   EXPECT_EQ("Tmp", model.OutName);
   EXPECT_EQ("/runs/Tmp", outputBasePath(model));
+
+  editOutNameText(model, "");  // an emptied box adds no empty item
+  SummaryPage page = buildSummaryPage(model, '.');
+  buildSummaryPage(model, '.');
+  EXPECT_EQ("", model.OutName);
+  EXPECT_EQ(".lst,  .gdt", page.outputFilesLabel);
+  EXPECT_EQ((std::vector<std::string>{"Tmp"}), model.OutNameItems);
 }
 
 }  // namespace

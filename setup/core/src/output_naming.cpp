@@ -55,6 +55,9 @@ void chooseOutputFile(CalculationModel& model, const std::string& chosenPath) {
 void fixOutName(CalculationModel& model) {
   if (model.OutNameIndex == -2) {
     model.OutName = model.OutNameText;
+    model.OutNameTyped = false;
+    // An emptied box names no file ("Execute" refuses it) and adds no item.
+    if (model.OutName.empty()) return;
     model.OutNameIndex = findOrAppendItem(model, model.OutName);
     model.OutNameTyped = model.OutNameItems[model.OutNameIndex] != model.OutName;
     return;

@@ -29,7 +29,8 @@ void chooseOutputFile(CalculationModel& model, const std::string& chosenPath);
 // Fixes OutName as the summary page does: index -2 takes the combo text (and its
 // item, found without regard to case, else appended); otherwise the item at
 // OutNameIndex becomes the text and OutName, except that a typed name differing
-// from its item only in case stays as typed.
+// from its item only in case stays as typed. An empty typed name stays empty and
+// adds no item.
 void fixOutName(CalculationModel& model);
 
 // OutputDir + "/" + OutName: the base path of the two output files.
