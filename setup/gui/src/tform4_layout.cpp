@@ -220,6 +220,10 @@ QWidget* TForm4::buildParameterPage()
     ComboBox1 = named(new QComboBox(output), "ComboBox1");
     ComboBox1->setEditable(true);
     ComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // The name is used as typed: no inline completion, and no item (matched
+    // without regard to case) put in its place when the box loses the focus or
+    // Enter is pressed. Without a completer the box matches items by case.
+    ComboBox1->setCompleter(nullptr);
     ComboBox1->setGeometry(8, 48, 284, 24);
     ComboBox1->addItem("Tmp");
 

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -46,6 +47,31 @@ private slots:
         QVERIFY(!f.form().PageControl1->isVisible());
         QVERIFY(f.form().Label11->isVisible());
         QVERIFY(!f.model().DataBankLoaded);
+    }
+
+    void amountsInHexadecimalReadAsNoNumber()
+    {
+        GuiFixture f;
+        const QByteArray end = QByteArray(70, ' ') + "-1\r\n";
+        auto species = [](const char* name, const char* amount) {
+            return (QByteArray(name).leftJustified(8, ' ') + QByteArray(amount).leftJustified(10, ' ') +
+                    " 0.000E+00 2.800E+01")
+                       .leftJustified(70, ' ') +
+                   " 1\r\n";
+        };
+        QFile rc(f.dir() + "/Gasfiles/N2.rc");
+        QVERIFY(rc.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        rc.write(end + end + species("N2", " 0x10") + species("N2(A)", "0x1p-2") +
+                 species("N2(B)", "   2.5") + end);
+        rc.close();
+        f.loadBank();
+        f.checkGas(1);
+        TForm4& w = f.form();
+        QCOMPARE(w.StringGrid1->cellText(0, 1), QString("0"));
+        QCOMPARE(w.StringGrid1->cellText(1, 1), QString("0"));
+        QCOMPARE(w.StringGrid1->cellText(2, 1), QString("2.5"));
+        QCOMPARE(w.StringGrid2->rowCount(), 1);
+        QCOMPARE(w.StringGrid2->cellText(0, 0), QString("N2(B)   "));
     }
 
     void programLoadsTheBankAndShowsTheDefaults()

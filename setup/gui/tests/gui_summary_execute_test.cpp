@@ -274,6 +274,39 @@ private slots:
         QVERIFY(!QFile::exists(progDir + "/solver.log"));
     }
 
+    void executeRefusesWhatTheSolverTablesCannotHold()
+    {
+        GuiFixture f;
+        addManySpeciesGas(f.dir(), 207, 250);
+        f.loadBank();
+        f.checkGas(4);
+        TForm4& w = f.form();
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        writeStandInSolver(progDir);
+        auto refusal = [&] {
+            f.prompts().clear();
+            showSummary(w);
+            w.BitBtn1->click();
+            QTest::qWait(100);
+            for (const char* name : {"Param.tmp", "React.tmp", "Cross.tmp", "solver.log"})
+                if (QFile::exists(progDir + "/" + name))
+                    return QString("written: ") + name;
+            return f.prompts().entries.size() == 1 && f.prompts().entries[0].kind == "error"
+                       ? f.prompts().entries[0].text
+                       : f.prompts().texts().join(" | ");
+        };
+        // 207 selected reactions, one more than the solver keeps.
+        const QString reactions = refusal();
+        QVERIFY2(reactions.contains(" 207 ") && reactions.contains(" 206"), qPrintable(reactions));
+
+        // 250 species cards and the electron: one name more than the solver holds.
+        w.CheckListBox2->item(0)->setCheckState(Qt::Unchecked);
+        QCOMPARE(f.model().ReactionSelected[4][0], 0);
+        const QString species = refusal();
+        QVERIFY2(species.contains(" 251 ") && species.contains(" 250"), qPrintable(species));
+        QVERIFY(!w.solverRunning());
+    }
+
     void missingSolverIsReportedAndTheCursorComesBack()
     {
         GuiFixture f;

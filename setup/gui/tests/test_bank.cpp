@@ -73,3 +73,20 @@ void writeStandInSolver(const QString& dir, int seconds)
                     .toUtf8());
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 }
+
+void addManySpeciesGas(const QString& dir, int reactions, int species)
+{
+    const QString bank = dir + "/Gasfiles";
+    QFile list(bank + "/Gasnames.cnf");
+    list.open(QIODevice::Append);
+    list.write("Many Many species\r\n");
+    QByteArray rc = endCard();
+    for (int k = 0; k < reactions; ++k)
+        rc += card("S001 + E(-) ^ S002 + E(-)", "+1");
+    rc += endCard();
+    for (int i = 1; i <= species; ++i) {
+        const QByteArray name = "S" + QByteArray::number(i).rightJustified(3, '0');
+        rc += ::species(name.constData(), "1.000E+00");
+    }
+    write(bank + "/Many.rc", rc + endCard());
+}

@@ -14,3 +14,7 @@ void writeTestBank(const QString& dir);
 // its argument count and which input files it found into <dir>/solver.log, then
 // sleeps `seconds` and exits 3.
 void writeStandInSolver(const QString& dir, int seconds = 0);
+
+// Adds the gas "Many" to the test bank in <dir>/Gasfiles: `reactions` reactions
+// "S001 + E(-) ^ S002 + E(-)" and `species` species S001, S002, ... of amount 1.
+void addManySpeciesGas(const QString& dir, int reactions, int species);
