@@ -1,9 +1,47 @@
 #include "check_list.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QScopedValueRollback>
+#include <QStyledItemDelegate>
+#include <QToolTip>
 
-CheckList::CheckList(QWidget* parent) : QListWidget(parent)
+// Draws items as usual and gives an item whose text does not fit a tooltip with
+// the whole text.
+class CheckListDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool isElided(QStyleOptionViewItem option, const QModelIndex& index) const
+    {
+        initStyleOption(&option, index);
+        const QWidget* view = option.widget;
+        const QStyle* style = view ? view->style() : QApplication::style();
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
+        // The style keeps this margin on both sides of the text.
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        return option.fontMetrics.horizontalAdvance(option.text) > textRect.width() - 2 * margin;
+    }
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        if (isElided(option, index))
+            QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(), view,
+                               view->visualRect(index));
+        else
+            QToolTip::hideText();
+        return true;
+    }
+};
+
+CheckList::CheckList(QWidget* parent)
+    : QListWidget(parent), m_delegate(new CheckListDelegate(this))
 {
+    setItemDelegate(m_delegate);
+    setTextElideMode(Qt::ElideMiddle);
     connect(this, &QListWidget::itemChanged, this, &CheckList::onItemChanged);
     connect(this, &QListWidget::currentRowChanged, this, &CheckList::onCurrentRowChanged);
 }
@@ -60,4 +98,15 @@ void CheckList::onItemChanged(QListWidgetItem* changed)
         setCurrentRow(row);
     }
     emit clickCheck(row);
+}
+
+bool CheckList::isTextElided(int row) const
+{
+    QListWidgetItem* it = item(row);
+    if (!it)
+        return false;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualItemRect(it);
+    return m_delegate->isElided(option, indexFromItem(it));
 }

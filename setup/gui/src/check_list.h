@@ -6,6 +6,7 @@
 // clickCheck(row) when the user toggles a check mark. The toggled item is made
 // the selected item first, as the handlers work on the selected item.
 // Programmatic changes (fill, setChecked) report nothing.
+class CheckListDelegate;
 class CheckList : public QListWidget {
     Q_OBJECT
 public:
@@ -17,6 +18,9 @@ public:
     void setChecked(int row, bool checked);
     void clearItems();
     void selectRow(int row);
+    // An item text too wide for the list is shortened in the middle and shows
+    // itself whole as a tooltip; true when the text of `row` is shortened.
+    bool isTextElided(int row) const;
 
 signals:
     void clicked(int row);
@@ -27,4 +31,5 @@ private:
     void onCurrentRowChanged(int row);
     bool m_quiet = false;
     int m_itemHeight = 0;  // 0: the style's height
+    CheckListDelegate* m_delegate;
 };

@@ -54,6 +54,11 @@ void Grid::setDefaultRowHeight(int height)
     verticalHeader()->setDefaultSectionSize(height);
 }
 
+int Grid::heightShowingAllRows() const
+{
+    return verticalHeader()->length() + 2 * frameWidth();
+}
+
 void Grid::setColumnWidths(const QList<int>& widths)
 {
     for (int c = 0; c < widths.size() && c < columnCount(); ++c)

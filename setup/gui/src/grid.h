@@ -30,6 +30,8 @@ public:
 
     void setDefaultRowHeight(int height);
     void setColumnWidths(const QList<int>& widths);
+    // The height at which every row is seen whole, without a scroll bar.
+    int heightShowingAllRows() const;
     // Owner-drawn read-only look of the summary page's grids.
     void setSummaryLook(bool headingRowBlue);
     // The variant grid also commits its current cell on any key pressed while no

@@ -1,6 +1,7 @@
 #include "check_list.h"
 #include "tform4.h"
 #include "welcome_text.h"
+#include "whole_area_radio_button.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -11,9 +12,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>
+
+#include <algorithm>
 
 // The pages are laid out at fixed positions, as in the window's form; the f-or-H
 // box is moved beside the chosen field type at run time.
@@ -177,7 +179,7 @@ QWidget* TForm4::buildParameterPage()
     FieldTypeButtons = new QButtonGroup(this);
     const QStringList fieldTypes = {"Direct", "High frequency", "Direct + _I_ Magnetic"};
     for (int i = 0; i < fieldTypes.size(); ++i) {
-        auto* button = new QRadioButton(fieldTypes[i], RadioGroup1);
+        auto* button = new WholeAreaRadioButton(fieldTypes[i], RadioGroup1);
         button->setGeometry(10, 22 + 26 * i, 150, 22);
         FieldTypeButtons->addButton(button, i);
     }
@@ -204,7 +206,7 @@ QWidget* TForm4::buildParameterPage()
     OutputModeButtons = new QButtonGroup(this);
     const QStringList modes = {"Brief", "Full"};
     for (int i = 0; i < modes.size(); ++i) {
-        auto* button = new QRadioButton(modes[i], RadioGroup2);
+        auto* button = new WholeAreaRadioButton(modes[i], RadioGroup2);
         button->setGeometry(10 + 145 * i, 22, 130, 22);
         OutputModeButtons->addButton(button, i);
     }
@@ -231,6 +233,7 @@ QWidget* TForm4::buildParameterPage()
     StringGrid5->setGeometry(320, 4, 312, 416);
     StringGrid5->setColumnWidths({40, 125, 125});
     StringGrid5->setDefaultRowHeight(19);
+    StringGrid5->resize(StringGrid5->width(), StringGrid5->heightShowingAllRows());
     StringGrid5->setCommitOnAnyKeyWithoutEditor(true);
     StringGrid5->setCellText(0, 1, "E/N,  Td");
     StringGrid5->setCellText(0, 2, "Energy range, eV");
@@ -277,6 +280,11 @@ QWidget* TForm4::buildSummaryPage()
     Label10 = label(field, "Label10", "Maxwellian Vorn Calculations       ", {340, 46, 172, 20});
     Label10->setStyleSheet("background-color: olive; color: lime;");
     Label10->hide();
+    // Wide enough for its text in the font at hand, and the group for the label.
+    Label10->resize(std::max(Label10->width(), Label10->fontMetrics().horizontalAdvance(
+                                                    Label10->text()) + 2 * Label10->margin()),
+                    Label10->height());
+    field->resize(std::max(field->width(), Label10->geometry().right() + 9), field->height());
     StringGrid10 = named(new Grid(4, 2, 1, 0, field), "StringGrid10");
     StringGrid10->setGeometry(8, 194, 251, 88);
     StringGrid10->setColumnWidths({122, 125});

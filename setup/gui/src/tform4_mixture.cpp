@@ -1,4 +1,5 @@
 #include "check_list.h"
+#include "elided_text.h"
 #include "qt_text.h"
 #include "tform4.h"
 
@@ -36,8 +37,8 @@ void TForm4::showSelectedGas()
     const int g = m_model.SelectedGas;
     const bool isGas = g >= 0 && g < m_model.GasCount;
     if (isGas) {
-        Panel5->setText(toQ(m_model.GasDisplayNames[g]));
-        Panel6->setText(toQ(m_model.GasDisplayNames[g]));
+        setElidedText(Panel5, toQ(m_model.GasDisplayNames[g]));
+        setElidedText(Panel6, toQ(m_model.GasDisplayNames[g]));
         for (int k = 0; k < m_model.ReactionCount[g]; ++k)
             CheckListBox2->addCheckItem(toQ(m_model.ReactionTexts[g][k]),
                                         m_model.ReactionSelected[g][k] != 0);

@@ -1,7 +1,7 @@
 // Writes pictures of the main window for a person to look at:
 //   vornw32_screenshots OUTDIR [GASFILES]
-// welcome.png (before "Program"), page1.png (first gas checked), page2.png,
-// page2_high_frequency.png and page3.png. GASFILES is a data-bank folder to copy
+// welcome.png (before "Program"), page1.png (first gas checked), page2.png (the
+// Maxwellian box ticked), page2_high_frequency.png and page3.png. GASFILES is a data-bank folder to copy
 // (default: the test bank).
 // Runs on any Qt platform: offscreen, or a real X server under xvfb-run.
 #include "check_list.h"
@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QTabWidget>
@@ -70,6 +71,7 @@ int main(int argc, char** argv)
         window.CheckListBox1->item(0)->setCheckState(Qt::Checked);
     ok &= save(window, out + "/page1.png");
     window.PageControl1->setCurrentWidget(window.TabSheet2);
+    window.CheckBox1->click();  // the Maxwellian label shows on the summary page
     ok &= save(window, out + "/page2.png");
     window.FieldTypeButtons->button(1)->click();
     ok &= save(window, out + "/page2_high_frequency.png");
