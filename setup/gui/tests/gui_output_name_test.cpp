@@ -64,14 +64,20 @@ QStringList namesFor(GuiFixture& f, const QString& base)
 class OutputNameTest : public QObject {
     Q_OBJECT
 
+    // Bank loaded, Argon checked, a stand-in solver in the start-up directory.
+    static TForm4& readyToExecute(GuiFixture& f)
+    {
+        f.loadBank();
+        f.checkGas(0);
+        writeStandInSolver(f.dir());
+        return f.form();
+    }
+
 private slots:
     void typedNameIsUsedExactlyAsTyped()
     {
         GuiFixture f;
-        f.loadBank();
-        f.checkGas(0);
-        writeStandInSolver(f.dir());
-        TForm4& w = f.form();
+        TForm4& w = readyToExecute(f);
 
         // A name that differs from the item "Tmp" only in case, taken by a tab click
         // that takes the focus from the box.
@@ -123,10 +129,7 @@ private slots:
     void emptiedNameIsRefusedAndNothingIsWritten()
     {
         GuiFixture f;
-        f.loadBank();
-        f.checkGas(0);
-        writeStandInSolver(f.dir());
-        TForm4& w = f.form();
+        TForm4& w = readyToExecute(f);
         typeName(w, QString());
         clickTab(w, w.TabSheet3);
         f.prompts().clear();
