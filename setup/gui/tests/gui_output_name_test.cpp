@@ -4,6 +4,7 @@
 #include "gui_fixture.h"
 #include "test_bank.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -98,6 +99,17 @@ private slots:
         QCOMPARE(w.Label7->text(), QString("TMP.lst,  TMP.gdt"));
         QCOMPARE(executeAndReadNames(f), namesFor(f, "TMP"));
         QCOMPARE(w.ComboBox1->count(), 1);
+
+        // Picking the item "Tmp" from the opened list takes the item.
+        clickTab(w, w.TabSheet2);
+        QCOMPARE(w.ComboBox1->currentIndex(), 0);
+        w.ComboBox1->showPopup();
+        QTest::keyClick(w.ComboBox1->view(), Qt::Key_Return);
+        QCOMPARE(w.ComboBox1->currentText(), QString("Tmp"));
+        w.activateWindow();  // the closed list leaves no active window offscreen
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        clickTab(w, w.TabSheet3);
+        QCOMPARE(w.Label7->text(), QString("Tmp.lst,  Tmp.gdt"));
 
         // Enter keeps the typed text too.
         typeName(w, "tmp");
