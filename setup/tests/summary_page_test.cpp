@@ -127,8 +127,19 @@ TEST(OutputNaming, SameNameInOtherCaseAddsNoItem) {
   EXPECT_EQ((std::vector<std::string>{"Tmp", "Case7"}), model.OutNameItems);
   EXPECT_EQ(1, model.OutNameIndex);
   EXPECT_EQ("/b", model.OutputDir);
+  SummaryPage page = buildSummaryPage(model, '.');
+  // The file chosen, not the item's spelling: the two are different files here.
+  EXPECT_EQ("CASE7", model.OutName);
+  EXPECT_EQ("CASE7", model.OutNameText);
+  EXPECT_EQ("CASE7.lst,  CASE7.gdt", page.outputFilesLabel);
+  EXPECT_EQ("/b/CASE7", outputBasePath(model));
   buildSummaryPage(model, '.');
-  EXPECT_EQ("Case7", model.OutName);  // the item's own spelling
+  EXPECT_EQ("CASE7", model.OutName);
+
+  chooseOutputFile(model, "/c/Case7.gdt");  // the item's own spelling picks the item
+  buildSummaryPage(model, '.');
+  EXPECT_EQ("Case7", model.OutName);
+  EXPECT_EQ(1, model.OutNameIndex);
 }
 
 TEST(OutputNaming, EditedTextIsTakenWhenTheSummaryIsShown) {

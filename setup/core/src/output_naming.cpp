@@ -49,7 +49,10 @@ void chooseOutputFile(CalculationModel& model, const std::string& chosenPath) {
   std::size_t nameSlash = name.rfind('/');
   std::string base = nameSlash == std::string::npos ? name : name.substr(nameSlash + 1);
   model.OutNameIndex = findOrAppendItem(model, base);
-  model.OutNameTyped = false;
+  // A chosen file whose name differs from an item only in case is another file
+  // here: it is used as chosen, like a typed name, and adds no item.
+  model.OutNameTyped = model.OutNameItems[model.OutNameIndex] != base;
+  if (model.OutNameTyped) model.OutName = base;
 }
 
 void fixOutName(CalculationModel& model) {

@@ -143,12 +143,14 @@ private slots:
         QCOMPARE(w.ComboBox1->count(), 2);
 
         // The same name in capitals adds no item; visiting the page again neither.
+        // It names another file here, so it is used as chosen.
         f.prompts().chosenFiles = {progDir + "/runs/CASE7.LST"};
         w.SpeedButton2->click();
         showSummary(w);
         showSummary(w);
         QCOMPARE(w.ComboBox1->count(), 2);
-        QCOMPARE(w.Label7->text(), QString("case7.lst,  case7.gdt"));
+        QCOMPARE(w.Label7->text(), QString("CASE7.lst,  CASE7.gdt"));
+        QCOMPARE(w.ComboBox1->currentText(), QString("CASE7"));
 
         // Cancelling changes nothing.
         w.SpeedButton2->click();
