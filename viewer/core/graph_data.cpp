@@ -1,6 +1,7 @@
 #include "viewer/core/graph_data.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -71,12 +72,62 @@ bool isPlainInteger(const std::string& s) {
     return std::all_of(t.begin() + i, t.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A number as the solver writes it: free form, Ew.d ("0.12345E+02", or "0.10000+301" when
+// the exponent has three digits and the letter gives way), or "NaN", "Inf", "-Inf" for a
+// value that is not finite. A magnitude below the smallest double reads as 0.
 bool parseReal(const std::string& text, double& value) {
     std::string t = trimmed(text);
+    if (t == "NaN") {
+        value = std::numeric_limits<double>::quiet_NaN();
+        return true;
+    }
+    if (t == "Inf" || t == "+Inf" || t == "-Inf") {
+        value = t[0] == '-' ? -std::numeric_limits<double>::infinity()
+                            : std::numeric_limits<double>::infinity();
+        return true;
+    }
     if (!t.empty() && t[0] == '+') t.erase(0, 1);
     if (t.empty()) return false;
-    auto res = std::from_chars(t.data(), t.data() + t.size(), value);
-    return res.ec == std::errc() && res.ptr == t.data() + t.size() && std::isfinite(value);
+    const auto sign = t.find_last_of("+-");
+    if (sign != std::string::npos && sign > 0 &&
+        (std::isdigit(static_cast<unsigned char>(t[sign - 1])) || t[sign - 1] == '.'))
+        t.insert(sign, 1, 'E');
+    const char* end = t.data() + t.size();
+    auto res = std::from_chars(t.data(), end, value);
+    if (res.ptr != end) return false;
+    if (res.ec == std::errc::result_out_of_range) {
+        const auto e = t.find_first_of("Ee");
+        if (e == std::string::npos || t[e + 1] != '-') return false;  // too large
+        value = t[0] == '-' ? -0.0 : 0.0;
+        return true;
+    }
+    return res.ec == std::errc() && std::isfinite(value);
+}
+
+// At most kQuoteLength characters of a line for a message: control and non-ASCII bytes
+// escaped as \xNN, and the length of what was cut.
+constexpr size_t kQuoteLength = 80;
+std::string quoted(const std::string& line) {
+    static const char* hex = "0123456789ABCDEF";
+    std::string out = "\"";
+    size_t used = 0, i = 0;
+    for (; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        const bool plain = c >= 0x20 && c < 0x7F;
+        const size_t width = plain ? 1 : 4;
+        if (used + width > kQuoteLength) break;
+        if (plain) {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+        used += width;
+    }
+    out += '"';
+    if (i < line.size()) out += "... (" + std::to_string(line.size()) + " characters)";
+    return out;
 }
 
 class Parser {
@@ -149,7 +200,7 @@ private:
         auto res = std::from_chars(b, t.data() + t.size(), value);
         if (t.empty() || res.ec != std::errc() || res.ptr != t.data() + t.size())
             throw Fault{ReadErrorKind::Malformed, m_lines.line(),
-                        "expected " + what + " (an integer), found \"" + line + "\""};
+                        "expected " + what + " (an integer), found " + quoted(line)};
         if (value < lo || value > hi) {
             std::string range = lo == hi ? std::to_string(lo)
                                          : std::to_string(lo) + " to " + std::to_string(hi);
@@ -164,7 +215,7 @@ private:
         double value = 0;
         if (!parseReal(line, value))
             throw Fault{ReadErrorKind::Malformed, m_lines.line(),
-                        "expected " + what + " (a number), found \"" + line + "\""};
+                        "expected " + what + " (a number), found " + quoted(line)};
         return value;
     }
 
@@ -190,8 +241,8 @@ private:
                 *values[f] = std::numeric_limits<double>::quiet_NaN();
             } else if (!parseReal(field, *values[f])) {
                 throw Fault{ReadErrorKind::Malformed, m_lines.line(),
-                            "expected three numbers of 7 columns in " + what + ", found \"" +
-                                line + "\""};
+                            "expected three numbers of 7 columns in " + what + ", found " +
+                                quoted(line)};
             }
         }
         return b;
@@ -202,9 +253,40 @@ private:
 
 }  // namespace
 
+bool GraphData::caseConverged(int k) const {
+    if (k < 0 || k >= caseCount) return false;
+    auto finite = [](double v) { return std::isfinite(v); };
+    auto finiteAt = [&](const std::vector<std::vector<double>>& curves) {
+        return std::all_of(curves.begin(), curves.end(), [&](const std::vector<double>& c) {
+            return size_t(k) >= c.size() || finite(c[k]);
+        });
+    };
+    if (size_t(k) < caseFieldValues.size() &&
+        (!finite(caseFieldValues[k]) || (k == caseCount - 1 && caseFieldValues[k] == 0)))
+        return false;
+    if (size_t(k) < distributions.size()) {
+        const Distribution& d = distributions[k];
+        if (!std::all_of(d.energies.begin(), d.energies.end(), finite) ||
+            !std::all_of(d.values.begin(), d.values.end(), finite))
+            return false;
+    }
+    if (!finiteAt(rateCurves) || !finiteAt(powerCurves) || !finiteAt(transportCurves)) return false;
+    if (size_t(k) < balance.size()) {
+        // A field of asterisks overflowed its columns; only a written NaN or Inf counts here.
+        const CaseBalance& b = balance[k];
+        const std::pair<double, const std::string*> fields[] = {
+            {b.energyRange, &b.energyRangeText},
+            {b.balanceAccuracy, &b.balanceAccuracyText},
+            {b.eeDiscrepancy, &b.eeDiscrepancyText}};
+        for (const auto& [v, text] : fields)
+            if (!finite(v) && text->find_first_not_of('*') != std::string::npos) return false;
+    }
+    return true;
+}
+
 int GraphData::convergedCaseCount() const {
-    int n = caseCount;
-    if (n > 0 && caseFieldValues.size() == size_t(n) && caseFieldValues[n - 1] == 0) --n;
+    int n = 0;
+    for (int k = 0; k < caseCount; ++k) n += caseConverged(k) ? 1 : 0;
     return n;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A run's graph-data file (extension gdt) as the solver writes it, read into plain values.
 //
-// Layout, one record per line (CR LF or LF):
+// Layout, one record per line (CR LF or LF); a number that is not finite is written "NaN",
+// "Inf" or "-Inf", and an E field with a three-digit exponent drops its letter: "0.10000+301".
 //   "ZOLBEX GRP FILE"; field mode; field line; gas line; conditions line; NP; NF; P;
 //   P process names (32 characters); 4 extra curve names; NF field values (E12.5);
 //   NC distribution blocks (NP energies E14.7, then NP values E12.5);
@@ -56,8 +57,11 @@ struct GraphData {
     double startTe = 0;  // negative for an iterative run
     std::vector<CaseBalance> balance;  // NC
 
-    // Cases whose values appear on the charts of field-dependent quantities: a trailing case
-    // whose case-table field value is exactly 0 did not converge and has no results.
+    // A case did not converge when any of its values is not finite (the solver writes NaN
+    // for what it could not compute), or when it is the last case and its case-table field
+    // value is exactly 0. Only converged cases appear on the charts of field-dependent
+    // quantities.
+    bool caseConverged(int k) const;  // k from 0
     int convergedCaseCount() const;
 };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 
 #include "gdt_builder.h"
@@ -249,6 +250,95 @@ TEST(GraphDataReader, ReadsTheCommittedHandMadeFiles) {
         EXPECT_EQ(row.np, r.data->pointCount) << row.file;
         EXPECT_EQ(row.p, r.data->processCount) << row.file;
     }
+}
+
+TEST(GraphDataReader, ReadsValuesTheSolverWritesBeyondTheUsualFieldForms) {
+    const std::string body = buildGdt(GdtSpec{});
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Row {
+        std::string field;
+        double value;  // NaN: expect NaN
+    };
+    const Row rows[] = {
+        {"         NaN", std::nan("")},
+        {"         Inf", inf},
+        {"        -Inf", -inf},
+        {" 0.10000+301", 1e300},          // E12.5, three-digit exponent, no letter
+        {"-0.25000-299", -0.25e-299},
+        {" 0.12345E+02", 12.345},
+        {"0.1000000+100", 1e99},          // E14.7
+        {" 0.10000-330", 0.0},            // below the smallest double
+    };
+    // Line 21 is the second distribution value of case 1.
+    for (const Row& row : rows) {
+        const ReadResult r = readLines(replaceLine(body, 21, row.field));
+        ASSERT_TRUE(r.data) << row.field << ": " << describe(r.error);
+        const double v = r.data->distributions[0].values[1];
+        if (std::isnan(row.value))
+            EXPECT_TRUE(std::isnan(v)) << row.field;
+        else
+            EXPECT_DOUBLE_EQ(row.value, v) << row.field;
+    }
+    for (const std::string bad : {"nan", "Infinity", " 0.10000+3O1", "0.1+", "1.0E+"})
+        EXPECT_FALSE(readLines(replaceLine(body, 21, bad)).data) << bad;
+}
+
+TEST(GraphDataReader, ANonFiniteValueMarksItsCaseNotConverged) {
+    GdtSpec layout;
+    layout.fieldValues = {10, 20, 50};
+    const std::string body = buildGdt(layout);
+    EXPECT_EQ(3, readLines(body).data->convergedCaseCount());
+    // Lines 18-35 are the three distribution blocks, 36 the case count, 37-39 the case field
+    // values, 40-42 the first rate curve; the last three lines the balance triples.
+    const int last = countLines(body);
+    struct Row {
+        int line;
+        std::string text;
+        std::vector<bool> converged;
+    };
+    const Row rows[] = {
+        {41, "         NaN", {true, false, true}},
+        {39, "        -Inf", {true, true, false}},
+        {19, "         Inf", {false, true, true}},  // an energy of case 1
+        {last, "   20.0    NaN    0.0", {true, true, false}},
+        {last, "   20.0*******    0.0", {true, true, true}},  // overflow, not a failure
+    };
+    for (const Row& row : rows) {
+        const ReadResult r = readLines(replaceLine(body, row.line, row.text));
+        ASSERT_TRUE(r.data) << row.line << ": " << describe(r.error);
+        for (int k = 0; k < 3; ++k)
+            EXPECT_EQ(row.converged[k], r.data->caseConverged(k)) << "line " << row.line << " case " << k;
+    }
+}
+
+TEST(GraphDataReader, ReadsTheDefaultCalculationThatDidNotConverge) {
+    // One field value (10 Td, 10 eV) with no threshold in the grid: the solver writes NaN for
+    // the whole distribution and zeros for the results.
+    const ReadResult r = readGraphFile(std::string(VIEWER_TEST_DATA) + "/ls_default_not_converged.gdt");
+    ASSERT_TRUE(r.data) << describe(r.error);
+    const GraphData& d = *r.data;
+    EXPECT_EQ(1, d.caseCount);
+    EXPECT_EQ(1001, d.pointCount);
+    EXPECT_TRUE(std::isnan(d.distributions[0].values[1000]));
+    EXPECT_FALSE(d.caseConverged(0));
+    EXPECT_EQ(0, d.convergedCaseCount());
+}
+
+TEST(GraphDataReader, QuotesAtMostEightyCharactersOfABadLine) {
+    const std::string body = buildGdt(GdtSpec{});
+    std::string garbage(3'000'000, 'x');
+    garbage[0] = '\x01';
+    garbage[1] = '\xFF';
+    garbage[2] = '\0';
+    const ReadResult r = readLines(replaceLine(body, 2, garbage));
+    ASSERT_FALSE(r.data);
+    EXPECT_EQ(2, r.error.line);
+    const std::string quote = "\"\\x01\\xFF\\x00" + std::string(68, 'x') + "\"... (3000000 characters)";
+    EXPECT_EQ("expected the field mode (an integer), found " + quote, r.error.reason);
+
+    const ReadResult shortLine = readLines(replaceLine(body, 21, "abc\tdef"));
+    EXPECT_EQ("expected distribution value 2 of case 1 (a number), found \"abc\\x09def\"",
+              shortLine.error.reason);
 }
 
 }  // namespace
