@@ -19,6 +19,7 @@ Extremes extremes(const CurveList& curves, bool onX) {
     for (const Series* s : curves) {
         if (s == nullptr) continue;
         for (double v : onX ? s->x : s->y) {
+            if (!std::isfinite(v)) continue;  // not plotted, so not scaled to
             if (!e.any) e.lo = e.hi = v;
             e.lo = std::min(e.lo, v);
             e.hi = std::max(e.hi, v);
@@ -46,7 +47,8 @@ void ScaleLeftMaximum(int chart, AxisState& left, const CurveList& curves) {
     double m = 0;
     for (const Series* s : curves)
         if (s != nullptr)
-            for (double y : s->y) m = std::max(m, y);
+            for (double y : s->y)
+                if (std::isfinite(y)) m = std::max(m, y);
     if (chart == kDistChart || chart == kRateChart) {
         left.autoMax = false;
         left.log = true;

@@ -19,8 +19,12 @@ std::string balanceText(double v, const std::string& written, int precision, int
     return std::isnan(v) ? written : formatFixed(v, precision, decimals, style);
 }
 
-std::vector<double> firstN(const std::vector<double>& v, int n) {
-    return std::vector<double>(v.begin(), v.begin() + std::min<size_t>(n, v.size()));
+// The values of the given cases.
+std::vector<double> casesOf(const std::vector<double>& v, const std::vector<int>& cases) {
+    std::vector<double> out;
+    for (int k : cases)
+        if (size_t(k) < v.size()) out.push_back(v[k]);
+    return out;
 }
 
 // Title lines and the left-axis defaults that every read starts a chart from.
@@ -140,8 +144,13 @@ CaseSummary caseSummary(const GraphData& data, const ViewerTexts& texts, int row
     s.fieldValue = (eo ? "Eo = " : "E/N = ") + texts.fieldRows[row] + (eo ? " V/cm" : " Td");
     const CaseBalance& b = data.balance[row];
     s.energyRange = balanceText(b.energyRange, b.energyRangeText, 7, 1, style);
-    s.balanceAccuracy = balanceText(b.balanceAccuracy, b.balanceAccuracyText, 8, 2, style);
-    s.eeDiscrepancy = balanceText(b.eeDiscrepancy, b.eeDiscrepancyText, 8, 2, style);
+    if (data.caseConverged(row)) {
+        s.balanceAccuracy = balanceText(b.balanceAccuracy, b.balanceAccuracyText, 8, 2, style);
+        s.eeDiscrepancy = balanceText(b.eeDiscrepancy, b.eeDiscrepancyText, 8, 2, style);
+    } else {
+        // What the solver wrote for a case it gave up on reads like a perfect result.
+        s.balanceAccuracy = s.eeDiscrepancy = kNotConverged;
+    }
     return s;
 }
 
@@ -154,26 +163,31 @@ std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const Vie
         resetChart(charts[c], data);
     }
     const int p = data.processCount;
-    // The non-converged case of an early-stopped run has no results: it is left out of the
-    // field-dependent curves, while its distribution stays on Chart1.
-    const int cases = data.convergedCaseCount();
-    const std::vector<double> x = firstN(data.caseFieldValues, cases);
+    // A case that did not converge has no results: it is left out of the field-dependent
+    // curves, while its distribution stays on Chart1, marked in the legend.
+    std::vector<int> cases;
+    for (int k = 0; k < data.caseCount; ++k)
+        if (data.caseConverged(k)) cases.push_back(k);
+    const std::vector<double> x = casesOf(data.caseFieldValues, cases);
 
     ChartModel& dist = charts[kDistChart];
     addHeading(dist, texts.fieldSeriesTitle);
-    for (size_t j = 0; j < data.distributions.size(); ++j)
-        addCurve(dist, texts.fieldRows[j], data.distributions[j].energies, data.distributions[j].values);
+    for (size_t j = 0; j < data.distributions.size(); ++j) {
+        std::string title = texts.fieldRows[j];
+        if (!data.caseConverged(static_cast<int>(j))) title += " (" + std::string(kNotConverged) + ")";
+        addCurve(dist, title, data.distributions[j].energies, data.distributions[j].values);
+    }
     ScaleLeftMaximum(kDistChart, dist.axes.left, firstCurves(dist, dist.curvePositions()));
 
     ChartModel& rate = charts[kRateChart];
     addHeading(rate, "Reactions:");
-    for (int s = 0; s < p + 2; ++s) addCurve(rate, texts.rateRows[s], x, firstN(data.rateCurves[s], cases));
+    for (int s = 0; s < p + 2; ++s) addCurve(rate, texts.rateRows[s], x, casesOf(data.rateCurves[s], cases));
     ScaleLeftMaximum(kRateChart, rate.axes.left, firstCurves(rate, p + 1));
     ScaleBottomDecades(rate.axes.bottom, firstCurves(rate, p + 1));
 
     ChartModel& power = charts[kPowerChart];
     addHeading(power, "Reactions:");
-    for (int s = 0; s < p + 2; ++s) addCurve(power, texts.powerRows[s], x, firstN(data.powerCurves[s], cases));
+    for (int s = 0; s < p + 2; ++s) addCurve(power, texts.powerRows[s], x, casesOf(data.powerCurves[s], cases));
     ScaleLeftMaximum(kPowerChart, power.axes.left, firstCurves(power, p + 1));
     ScaleLeftMinimum(power.axes.left, firstCurves(power, p + 1));
     ScaleBottomDecades(power.axes.bottom, firstCurves(power, p + 1));
@@ -182,7 +196,7 @@ std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const Vie
         ChartModel& chart = charts[c];
         for (int slot : transportSlots(c, data.fieldMode))
             addCurve(chart, transportCurveTitle(slot, data.fieldMode), x,
-                     firstN(data.transportCurves[slot], cases));
+                     casesOf(data.transportCurves[slot], cases));
         ScaleLeftDecades(chart.axes.left, firstCurves(chart, chart.curvePositions()));
         ScaleBottomDecades(chart.axes.bottom, firstCurves(chart, chart.curvePositions()));
     }

@@ -25,7 +25,10 @@ struct ViewerTexts {
     bool maxwellian = false;                  // Panel21 shown
 };
 
-// The values of one case on the "Configuring" page.
+inline constexpr const char* kNotConverged = "not converged";
+
+// The values of one case on the "Configuring" page; the result boxes of a case that did not
+// converge read kNotConverged.
 struct CaseSummary {
     std::string fieldValue;       // Panel0
     std::string energyRange;      // Panel14

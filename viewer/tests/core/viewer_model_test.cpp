@@ -186,6 +186,45 @@ TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
         }
 }
 
+TEST(ViewerModel, ACaseThatDidNotConvergeIsMarkedAndNotScaledTo) {
+    GdtSpec layout;
+    layout.fieldValues = {10, 20, 50};
+    std::string text = buildGdt(layout);
+    // Case 3's first distribution value (line 33) and its first rate value (line 42) were not
+    // computed.
+    auto setLine = [&](int n, const std::string& line) {
+        size_t pos = 0;
+        for (int i = 1; i < n; ++i) pos = text.find('\n', pos) + 1;
+        text.replace(pos, text.find('\r', pos) - pos, line);
+    };
+    setLine(33, "         Inf");
+    setLine(42, "         NaN");
+    std::istringstream in(text);
+    const ReadResult r = readGraphData(in);
+    ASSERT_TRUE(r.data) << describe(r.error);
+    const GraphData& d = *r.data;
+    ASSERT_EQ(2, d.convergedCaseCount());
+    const ViewerTexts t = buildTexts(d, {});
+    const auto charts = buildCharts(d, t, design());
+    EXPECT_EQ("5.000E+01 (not converged)", charts[kDistChart].curveAt(2)->title);
+    EXPECT_EQ("2.000E+01", charts[kDistChart].curveAt(1)->title);
+    EXPECT_EQ("5.000E+01", t.fieldRows[2]) << "the check list keeps the value";
+    EXPECT_DOUBLE_EQ(10, charts[kDistChart].axes.left.max) << "largest finite value 2 (not Inf)";
+    for (int c = kRateChart; c < kChartCount; ++c)
+        for (const Series& s : charts[c].series)
+            if (!s.heading) {
+                EXPECT_EQ((std::vector<double>{10, 20}), s.x) << "chart " << c + 1;
+            }
+    EXPECT_DOUBLE_EQ(1e-9, charts[kRateChart].axes.left.max) << "case 3 is not scaled to";
+
+    const CaseSummary failed = caseSummary(d, t, 2, {});
+    EXPECT_EQ("E/N = 5.000E+01 Td", failed.fieldValue);
+    EXPECT_EQ("22.0", failed.energyRange);
+    EXPECT_EQ("not converged", failed.balanceAccuracy);
+    EXPECT_EQ("not converged", failed.eeDiscrepancy);
+    EXPECT_EQ("0.50", caseSummary(d, t, 1, {}).balanceAccuracy);
+}
+
 TEST(ViewerModel, ReadKeepsWhatTheUserLeftOnUntouchedAxes) {
     GdtSpec layout;
     const GraphData d = read(layout);
