@@ -210,6 +210,9 @@ std::optional<std::string> applyAxisDialog(AxisState& axis, int& labelStep,
     if (!(min < max))
         return "Min: the minimum " + formatExponent(min, 4, 2, style) +
                " is not below the maximum " + formatExponent(max, 4, 2, style);
+    if (!std::isfinite(max - min))
+        return "Max, Min: the range from " + formatExponent(min, 4, 2, style) + " to " +
+               formatExponent(max, 4, 2, style) + " is too wide to draw";
     if (increment < 0) return "Increment: the increment must not be negative";
     if (axis.log && increment >= 2147483648.0)
         return "Increment: too large for a label step";
@@ -242,27 +245,48 @@ std::vector<Tick> axisTicks(const AxisState& axis, AxisRange range, int labelSte
                 }
         }
     } else {
-        double step = axis.increment > 0 && (hi - lo) / axis.increment <= 1000 ? axis.increment
-                                                                              : niceStep(hi - lo);
+        // Halved before subtracting, so that bounds near the largest double keep a finite span.
+        const double span = 2 * (hi / 2 - lo / 2);
+        const double step = axis.increment > 0 && span / axis.increment <= 1000
+                                ? axis.increment
+                                : (std::isfinite(span) ? niceStep(span) : 2 * niceStep(hi / 2 - lo / 2));
         const double first = std::ceil(lo / step - 1e-9);
         for (int i = 0; i < 2000; ++i) {
             const double v = (first + i) * step;
-            if (v > hi + 1e-9 * step) break;
-            values.push_back(v);
+            if (v > hi + 1e-9 * step || !std::isfinite(v)) break;
+            // Far from 0 a step below the spacing of doubles repeats a value: one tick each.
+            if (values.empty() || v != values.back()) values.push_back(v);
         }
     }
     std::vector<Tick> ticks;
-    for (size_t i = 0; i < values.size(); ++i) {
-        Tick t{values[i], {}};
-        if (!axis.log && std::fabs(t.value) < 1e-12 * std::fabs(hi)) {
-            t.text = "0";
-        } else {
-            t.text = formatAxisValue(t.value, axis.format, style);
+    for (double v : values) ticks.push_back({v, {}});
+    // Neighbouring labels must not read the same: widen them until they differ.
+    for (int extra = 0; extra <= 14; ++extra) {
+        for (Tick& t : ticks) {
+            t.text = !axis.log && std::fabs(t.value) < 1e-12 * std::fabs(hi)
+                         ? "0"
+                         : formatAxisValue(t.value, axis.format, style, extra);
         }
-        if (axis.log && labelStep > 1 && int(i % labelStep) != labelStep - 1) t.text.clear();
-        ticks.push_back(std::move(t));
+        bool distinct = true;
+        for (size_t i = 1; i < ticks.size() && distinct; ++i)
+            distinct = ticks[i].text != ticks[i - 1].text;
+        if (distinct) break;
     }
+    if (axis.log) applyLabelStep(ticks, labelStep);
     return ticks;
+}
+
+void applyLabelStep(std::vector<Tick>& ticks, int step) {
+    if (step <= 1) return;
+    for (size_t i = 0; i < ticks.size(); ++i)
+        if (int(i % step) != step - 1) ticks[i].text.clear();
+}
+
+int fittingLabelStep(int userStep, int tickCount, double axisLength, double labelExtent) {
+    int k = std::max(1, userStep);
+    // Each drawn label gets an equal share of the axis, and one share is left for its ends.
+    while (k <= tickCount && axisLength < (tickCount / k + 2) * labelExtent) ++k;
+    return k;
 }
 
 std::vector<double> minorTickValues(const AxisState& axis, AxisRange range,

@@ -49,7 +49,8 @@ struct AxisDialogValues {
     std::string maxText, minText, incrementText;
 };
 AxisDialogValues axisDialogValues(const AxisState& axis, AxisRange shown, NumberStyle style);
-// Checks every entry first and applies all or nothing. A logarithmic axis takes the
+// Checks every entry first and applies all or nothing; bounds whose span is not a finite
+// positive number are refused. A logarithmic axis takes the
 // truncated increment as its label step; a linear one takes it as its tick step.
 // Returns the error message naming the bad entry, or nothing when applied.
 std::optional<std::string> applyAxisDialog(AxisState& axis, int& labelStep,
@@ -64,10 +65,17 @@ struct Tick {
 };
 // Major ticks over [lo, hi]: decades on a logarithmic axis (with 2x and 5x when fewer than
 // two decades fall inside); the given increment or a 1-2-5 step on a linear axis. A linear
-// label that is a residue below 1e-12 of the axis maximum reads "0"; a label step s > 1 on a
-// logarithmic axis keeps only the s-th, 2s-th, ... label.
+// label that is a residue below 1e-12 of the axis maximum reads "0"; labels carry as many
+// digits as neighbours need to read differently; a label step s > 1 on a logarithmic axis
+// keeps only the s-th, 2s-th, ... label.
 std::vector<Tick> axisTicks(const AxisState& axis, AxisRange range, int labelStep,
                             NumberStyle style);
+// Keeps only the text of the step-th, 2*step-th, ... tick (every tick stays).
+void applyLabelStep(std::vector<Tick>& ticks, int step);
+// The label step to draw with: the user's step, or the smallest larger one for which the
+// labels fit, labelExtent being the room one label needs along an axis of axisLength. Past
+// tickCount no label is drawn at all.
+int fittingLabelStep(int userStep, int tickCount, double axisLength, double labelExtent);
 // Minor tick values between and around the major ticks (minorTicks per interval).
 std::vector<double> minorTickValues(const AxisState& axis, AxisRange range,
                                     const std::vector<Tick>& major);

@@ -99,10 +99,10 @@ std::string formatGeneral(double v, NumberStyle style) {
     return sign + text;
 }
 
-std::string formatAxisValue(double v, LabelFormat format, NumberStyle style) {
+std::string formatAxisValue(double v, LabelFormat format, NumberStyle style, int extraDigits) {
     if (!std::isfinite(v)) return nonFinite(v);
     if (format == LabelFormat::Plain) {
-        std::string text = fixedDigits(v, 3);
+        std::string text = fixedDigits(v, 3 + extraDigits);
         const bool negative = v < 0 && !allZeroDigits(text);
         trimFraction(text);
         auto point = text.find('.');
@@ -118,7 +118,7 @@ std::string formatAxisValue(double v, LabelFormat format, NumberStyle style) {
     }
     std::string mantissa;
     int exponent = 0;
-    scientific(v, 4, mantissa, exponent);
+    scientific(v, 4 + extraDigits, mantissa, exponent);
     if (v == 0) exponent = 0;
     trimFraction(mantissa);
     setPoint(mantissa, style.decimalPoint);

@@ -26,7 +26,9 @@ std::string formatFixed(double v, int precision, int decimals, NumberStyle style
 std::string formatGeneral(double v, NumberStyle style = {});
 
 // Tick label texts. Plain: "#,##0.###" (2500.5 -> "2,500.5"); Exponent2/3: "0.###E-" behind
-// two or three blanks (1e-10 -> "  1E-10", 2500 -> "  2.5E3").
-std::string formatAxisValue(double v, LabelFormat format, NumberStyle style = {});
+// two or three blanks (1e-10 -> "  1E-10", 2500 -> "  2.5E3"). extraDigits widens the
+// fraction (Plain) or the mantissa (Exponent) by that many digits, for ticks that would
+// otherwise read the same.
+std::string formatAxisValue(double v, LabelFormat format, NumberStyle style = {}, int extraDigits = 0);
 
 }  // namespace vorn::viewer

@@ -220,6 +220,70 @@ TEST(AxisRules, LogAxisIncrementBecomesTheLabelStep) {
     EXPECT_TRUE(applyAxisDialog(axis, labelStep, typed, {1e-10, 1}, {})) << "label step overflow";
 }
 
+std::vector<std::string> texts(const std::vector<Tick>& ticks) {
+    std::vector<std::string> out;
+    for (const Tick& t : ticks) out.push_back(t.text);
+    return out;
+}
+
+TEST(AxisRules, NeighbouringLabelsNeverReadTheSame) {
+    // A flat curve at 3836.6: an automatic axis from 3835.6 to 3837.6 in steps of 0.5, which
+    // four significant digits cannot tell apart.
+    AxisState flat = designAxes(kDiffusionChart).left;
+    EXPECT_EQ((std::vector<std::string>{"  3.836E3", "  3.8365E3", "  3.837E3", "  3.8375E3"}),
+              texts(axisTicks(flat, {3835.6, 3837.6}, 1, {})));
+
+    AxisState plain;
+    plain.autoMin = plain.autoMax = false;
+    const auto tight = texts(axisTicks(plain, {100, 100.0000001}, 1, {}));
+    ASSERT_GE(tight.size(), 2u);
+    EXPECT_EQ("100", tight[0]);
+    EXPECT_EQ("100.00000002", tight[1]);
+    for (size_t i = 1; i < tight.size(); ++i) EXPECT_NE(tight[i - 1], tight[i]);
+
+    // Ordinary axes keep their short labels.
+    EXPECT_EQ((std::vector<std::string>{"0", "20", "40", "60", "80", "100"}),
+              texts(axisTicks(designAxes(kPowerChart).left, {0, 100}, 1, {})));
+}
+
+TEST(AxisRules, HugeBoundsGiveFewFiniteTicks) {
+    AxisState axis;
+    const auto ticks = axisTicks(axis, {-1e308, 1e308}, 1, {});
+    ASSERT_GE(ticks.size(), 2u);
+    EXPECT_LE(ticks.size(), 20u);
+    for (const Tick& t : ticks) {
+        EXPECT_TRUE(std::isfinite(t.value));
+        EXPECT_EQ(std::string::npos, t.text.find("NAN")) << t.text;
+    }
+    // The dialog refuses bounds whose span is not a finite number.
+    axis.autoMin = axis.autoMax = false;
+    int labelStep = 1;
+    AxisDialogValues typed = axisDialogValues(axis, {0, 1}, {});
+    typed.maxAuto = typed.minAuto = false;
+    typed.maxText = "1e308";
+    typed.minText = "-1e308";
+    const auto error = applyAxisDialog(axis, labelStep, typed, {0, 1}, {});
+    ASSERT_TRUE(error);
+    EXPECT_EQ("Max, Min: the range from -1.000E+308 to 1.000E+308 is too wide to draw", *error);
+    EXPECT_DOUBLE_EQ(0, axis.max) << "nothing applied";
+    typed.minText = "0";
+    EXPECT_FALSE(applyAxisDialog(axis, labelStep, typed, {0, 1}, {}));
+}
+
+TEST(AxisRules, LabelStepGrowsUntilTheLabelsFit) {
+    // 23 decades (1e-30 .. 1e-8) on 370 px with 24 px per label: every second label.
+    EXPECT_EQ(2, fittingLabelStep(1, 23, 370, 24));
+    EXPECT_EQ(1, fittingLabelStep(1, 11, 370, 24));
+    EXPECT_EQ(3, fittingLabelStep(3, 11, 370, 24)) << "the user's larger step stays";
+    EXPECT_EQ(1, fittingLabelStep(0, 11, 370, 24)) << "step 0 draws every label";
+    EXPECT_EQ(8, fittingLabelStep(2, 23, 100, 24)) << "23 / 8 + 2 = 4 shares of 24 px";
+    EXPECT_EQ(24, fittingLabelStep(1, 23, 10, 24)) << "no room: no label";
+
+    std::vector<Tick> ticks(7, Tick{1, "x"});
+    applyLabelStep(ticks, 3);
+    EXPECT_EQ((std::vector<std::string>{"", "", "x", "", "", "x", ""}), texts(ticks));
+}
+
 TEST(AxisRules, TypedNumbers) {
     const NumberStyle dot{};
     EXPECT_EQ(1.5, parseTypedNumber(" 1.5 ", dot));
