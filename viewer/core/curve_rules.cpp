@@ -1,5 +1,9 @@
 #include "viewer/core/curve_rules.h"
 
+#include <algorithm>
+
+#include "viewer/core/graph_data.h"
+
 namespace vorn::viewer {
 
 Rgb paletteColour(int index) {
@@ -29,12 +33,33 @@ void recolourSeries(ChartModel& chart) {
     }
 }
 
-int nextLegendFirst(const ChartModel& chart) {
+int nextLegendFirst(const ChartModel& chart, int step) {
     int shown = 0;
     for (const Series& s : chart.series)
         if (s.on) ++shown;
-    const int next = chart.legendFirst + kLegendPage;
+    const int next = chart.legendFirst + std::max(1, step);
     return next < shown ? next : 0;
+}
+
+int legendPageRows(int chart, int rowsThatFit) {
+    const int cap = 1 + (chart == kDistChart ? kMaxFieldValues : kLegendPage);
+    return std::clamp(rowsThatFit, 1, cap);
+}
+
+int legendPageStep(int chart, int rowsThatFit) {
+    const int rows = legendPageRows(chart, rowsThatFit);
+    return chart == kDistChart ? rows : std::min(kLegendPage, rows);
+}
+
+std::vector<int> legendEntries(const ChartModel& chart, int rows) {
+    std::vector<int> entries;
+    int position = 0;
+    for (size_t i = 0; i < chart.series.size() && int(entries.size()) < rows; ++i) {
+        if (!chart.series[i].on) continue;
+        if (position >= chart.legendFirst) entries.push_back(static_cast<int>(i));
+        ++position;
+    }
+    return entries;
 }
 
 std::array<SeriesButton, 10> seriesButtons(const ChartModel& chart, int count, int seriesPage) {

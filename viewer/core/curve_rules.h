@@ -22,8 +22,19 @@ Rgb paletteColour(int index);
 // positions 1 .. 14, each hidden one lent once; when none is left the last colour taken.
 void recolourSeries(ChartModel& chart);
 
-// Legend paging: the next first legend entry after a click, counting only shown series.
-int nextLegendFirst(const ChartModel& chart);
+// Legend paging: the next first legend entry after a click that moves it by `step`, counting
+// only shown series (the heading included): back to 0 when no entry is left there.
+int nextLegendFirst(const ChartModel& chart, int step = kLegendPage);
+
+// Rows of one legend page of a chart when `rowsThatFit` rows fit beside it: all that fit,
+// but no more than the heading and every field value on Chart1, and the heading and one page
+// step of entries on the others (at least one row).
+int legendPageRows(int chart, int rowsThatFit);
+// How far a legend click moves: a page step of 20, or fewer when fewer rows fit.
+int legendPageStep(int chart, int rowsThatFit);
+// The series shown on the legend page, in chart order: shown series from legend position
+// chart.legendFirst on, at most `rows`.
+std::vector<int> legendEntries(const ChartModel& chart, int rows);
 
 struct SeriesButton {
     bool down = false;

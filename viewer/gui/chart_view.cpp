@@ -1,18 +1,26 @@
 #include "viewer/gui/chart_view.h"
 
 #include <QCategoryAxis>
+#include <QFontMetricsF>
 #include <QGraphicsPathItem>
-#include <QLegendMarker>
+#include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <cmath>
 #include <set>
 
+#include "viewer/core/curve_rules.h"
+#include "viewer/gui/chart_legend.h"
 #include "viewer/gui/chart_text.h"
 
 namespace vorn::viewer {
 namespace {
+
+// Room around a label that Qt Charts wants before it draws the label in full, px; measured
+// with Qt 6.4 (a 12 px label needs 24 px per category) and rounded up.
+constexpr double kLabelRoom = 12;
+constexpr double kTickLength = 5;  // major ticks drawn by the overlay, px outside the axis
 
 QColor toColour(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
@@ -33,8 +41,8 @@ ChartView::ChartView(QWidget* parent) : QChartView(new QChart(), parent) {
     c->setAnimationOptions(QChart::NoAnimation);
     c->setTitleFont(pixelFont("Times New Roman", 13));
     c->setTitleBrush(Qt::blue);
-    c->legend()->setAlignment(Qt::AlignRight);
-    c->legend()->setFont(pixelFont("Arial", 12));
+    c->legend()->hide();
+    m_baseMargins = c->margins();
     for (int a = 0; a < 2; ++a) {
         auto* axis = new QCategoryAxis(this);
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -46,110 +54,200 @@ ChartView::ChartView(QWidget* parent) : QChartView(new QChart(), parent) {
         c->addAxis(axis, a == 0 ? Qt::AlignLeft : Qt::AlignBottom);
         m_axes[a] = axis;
     }
-    m_minorItem = new QGraphicsPathItem(c);
-    m_minorItem->setPen(QPen(Qt::black, 1));
-    m_minorItem->setZValue(10);
-    connect(c, &QChart::plotAreaChanged, this, [this] { drawMinorTicks(); });
+    m_gridOverlay = new QGraphicsPathItem(c);
+    m_gridOverlay->setZValue(-1);  // under the curves, as Qt's own grid lines
+    m_overlay = new QGraphicsPathItem(c);
+    m_overlay->setPen(QPen(Qt::black, 1));
+    m_overlay->setZValue(10);
+    m_legend = std::make_unique<ChartLegend>(c);
+    connect(c, &QChart::plotAreaChanged, this, [this] { relayout(); });
 }
 
-QList<QLineSeries*> ChartView::lineSeries() const {
-    QList<QLineSeries*> list;
-    for (QAbstractSeries* s : chart()->series()) list.append(static_cast<QLineSeries*>(s));
-    return list;
+ChartView::~ChartView() = default;
+
+QList<QLineSeries*> ChartView::gapStretches(int i) const {
+    return i >= 0 && size_t(i) < m_stretches.size() ? m_stretches[i] : QList<QLineSeries*>();
 }
 
-void ChartView::rebuildSeries(const ChartModel& model) {
+QLineSeries* ChartView::newLineSeries() {
+    auto* s = new QLineSeries();
+    chart()->addSeries(s);
+    s->attachAxis(m_axes[1]);
+    s->attachAxis(m_axes[0]);
+    return s;
+}
+
+void ChartView::rebuildSeries(size_t count) {
     chart()->removeAllSeries();
-    for (size_t i = 0; i < model.series.size(); ++i) {
-        auto* s = new QLineSeries();
-        chart()->addSeries(s);
-        s->attachAxis(m_axes[1]);
-        s->attachAxis(m_axes[0]);
-    }
+    m_series.clear();
+    m_stretches.assign(count, {});
+    for (size_t i = 0; i < count; ++i) m_series.append(newLineSeries());
 }
 
 void ChartView::feedPoints(const ChartModel& model) {
     const bool logX = model.axes.bottom.log, logY = model.axes.left.log;
-    const QList<QLineSeries*> series = lineSeries();
     for (size_t i = 0; i < model.series.size(); ++i) {
         const Series& m = model.series[i];
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(m.x.size()));
+        // Stretches of finite values; a value <= 0 has no place on a logarithmic axis and is
+        // left out of the drawing without breaking the line.
+        std::vector<QList<QPointF>> stretches(1);
         for (size_t r = 0; r < m.x.size() && r < m.y.size(); ++r) {
-            // A value <= 0 has no place on a logarithmic axis: leave it out of the drawing.
+            if (!std::isfinite(m.x[r]) || !std::isfinite(m.y[r])) {
+                if (!stretches.back().isEmpty()) stretches.emplace_back();
+                continue;
+            }
             if ((logX && !(m.x[r] > 0)) || (logY && !(m.y[r] > 0))) continue;
-            points.append(QPointF(drawUnits(m.x[r], logX), drawUnits(m.y[r], logY)));
+            stretches.back().append(QPointF(drawUnits(m.x[r], logX), drawUnits(m.y[r], logY)));
         }
-        series[static_cast<qsizetype>(i)]->replace(points);
+        m_series[static_cast<qsizetype>(i)]->replace(stretches.front());
+        QList<QLineSeries*>& more = m_stretches[i];
+        size_t used = 0;
+        for (size_t k = 1; k < stretches.size(); ++k) {
+            if (stretches[k].size() < 2) continue;  // a lone point draws no line
+            if (used == size_t(more.size())) more.append(newLineSeries());
+            more[static_cast<qsizetype>(used++)]->replace(stretches[k]);
+        }
+        while (size_t(more.size()) > used) {
+            QLineSeries* s = more.takeLast();
+            chart()->removeSeries(s);
+            delete s;
+        }
     }
     m_fedLog = {logY, logX};
 }
 
 void ChartView::showModel(const ChartModel& model, bool newData, std::array<int, 2> labelStep,
                           NumberStyle style) {
-    const bool rebuild = lineSeries().size() != static_cast<qsizetype>(model.series.size());
-    if (rebuild) rebuildSeries(model);
+    const bool rebuild = m_series.size() != static_cast<qsizetype>(model.series.size());
+    if (rebuild) rebuildSeries(model.series.size());
     if (rebuild || newData || m_fedLog[0] != model.axes.left.log ||
         m_fedLog[1] != model.axes.bottom.log)
         feedPoints(model);
 
-    const QList<QLineSeries*> series = lineSeries();
-    int legendPosition = 0;
     for (size_t i = 0; i < model.series.size(); ++i) {
         const Series& m = model.series[i];
-        QLineSeries* s = series[static_cast<qsizetype>(i)];
-        s->setName(chartText(m.title));
         QPen pen(toColour(m.colour));
         pen.setWidth(2);
-        s->setPen(pen);
-        s->setVisible(m.on);
-        if (m.on) {
-            const auto markers = chart()->legend()->markers(s);
-            for (QLegendMarker* marker : markers) marker->setVisible(legendPosition >= model.legendFirst);
-            ++legendPosition;
+        QList<QLineSeries*> all = m_stretches[i];
+        all.prepend(m_series[static_cast<qsizetype>(i)]);
+        for (QLineSeries* s : all) {
+            s->setName(chartText(m.title));
+            s->setPen(pen);
+            s->setVisible(m.on);
         }
     }
     chart()->setTitle(chartText(model.titleLine1) + "<br>" + chartText(model.titleLine2));
+
+    m_legendModel.index = model.index;
+    m_legendModel.legendFirst = model.legendFirst;
+    m_legendModel.series.resize(model.series.size());
+    for (size_t i = 0; i < model.series.size(); ++i) {
+        Series& s = m_legendModel.series[i];
+        s.title = model.series[i].title;
+        s.colour = model.series[i].colour;
+        s.on = model.series[i].on;
+        s.heading = model.series[i].heading;
+    }
+    m_axisState = {model.axes.left, model.axes.bottom};
+    m_userStep = labelStep;
+    m_style = style;
     m_ranges[0] = effectiveRange(model.axes.left, model, true);
     m_ranges[1] = effectiveRange(model.axes.bottom, model, false);
-    layoutAxis(0, model.axes.left, labelStep[0], style);
-    layoutAxis(1, model.axes.bottom, labelStep[1], style);
-    drawMinorTicks();
+    for (int a = 0; a < 2; ++a) {
+        m_axes[a]->setTitleText(chartText(m_axisState[a].title));
+        m_categories[a].clear();  // bounds may have changed: lay the axis out again
+    }
+    relayout();
 }
 
-void ChartView::layoutAxis(int a, const AxisState& state, int labelStep, NumberStyle style) {
+void ChartView::relayout() {
+    // Laying out changes categories and margins, which lays the chart out again and comes
+    // back here; the second pass finds nothing to change.
+    if (m_inLayout) return;
+    m_inLayout = true;
+    layoutAxis(0);
+    layoutAxis(1);
+    layoutLegend();
+    drawOverlay();
+    m_inLayout = false;
+}
+
+bool ChartView::layoutAxis(int a) {
     QCategoryAxis* axis = m_axes[a];
-    axis->setTitleText(chartText(state.title));
-    m_log[a] = state.log;
+    const AxisState& state = m_axisState[a];
     const AxisRange r = m_ranges[a];
-    const std::vector<Tick> ticks = axisTicks(state, r, labelStep, style);
+    std::vector<Tick> ticks = axisTicks(state, r, 1, m_style);
     m_minor[a] = minorTickValues(state, r, ticks);
 
-    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    // The label step: the user's (logarithmic axes only), or larger until the labels fit.
+    const QRectF plot = chart()->plotArea();
+    const double length = a == 0 ? plot.height() : plot.width();
+    const QFontMetricsF metrics(axis->labelsFont());
+    double extent = metrics.height();
+    if (a == 1) {
+        extent = 0;
+        for (const Tick& t : ticks) extent = std::max(extent, metrics.horizontalAdvance(QString::fromStdString(t.text)));
+    }
+    const int user = state.log ? m_userStep[a] : 1;
+    const int step = length > 0 ? fittingLabelStep(user, int(ticks.size()), length, extent + kLabelRoom)
+                                : std::max(1, user);
+    applyLabelStep(ticks, step);
+    m_drawnStep[a] = step;
+    m_ticks[a] = ticks;
+
     const double lo = drawUnits(r.lo, state.log), hi = drawUnits(r.hi, state.log);
-    // A label sits at its category's end value; the start lies just below the first tick so
-    // that a tick on the lower bound gets its label too.
-    const double span = hi - lo;
-    double start = lo - span * 1e-9;
-    for (const Tick& t : ticks) start = std::min(start, drawUnits(t.value, state.log) - span * 1e-9);
-    axis->setStartValue(start);
+    QStringList labels;
+    std::vector<double> ends;
     std::set<QString> used;
     for (const Tick& t : ticks) {
-        // Labels must be unique; blanks keep hidden and repeated labels apart.
+        if (t.text.empty()) continue;
         QString text = QString::fromStdString(t.text);
-        while (used.count(text) != 0 || text.isEmpty()) text += ' ';
+        while (used.count(text) != 0) text += ' ';  // category labels must be unique
         used.insert(text);
-        axis->append(text, drawUnits(t.value, state.log));
+        labels.append(text);
+        ends.push_back(drawUnits(t.value, state.log));
     }
     // The axis ends at its last category: close it at the upper bound with a blank one.
-    const double last = ticks.empty() ? start : drawUnits(ticks.back().value, state.log);
-    if (hi > last) {
+    if (ends.empty() || hi > ends.back()) {
         QString blank = " ";
         while (used.count(blank) != 0) blank += ' ';
-        axis->append(blank, hi);
+        labels.append(blank);
+        ends.push_back(hi);
     }
+    if (labels == m_categories[a] && axis->min() == lo && axis->max() == hi) return false;
+    m_categories[a] = labels;
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
+    // A label sits at its category's end value; the start lies just below the first one so
+    // that a label on the lower bound is drawn too.
+    const double span = hi - lo;
+    axis->setStartValue(std::min(lo, ends.front()) - std::fabs(span) * 1e-9);
+    for (qsizetype i = 0; i < labels.size(); ++i) axis->append(labels[i], ends[size_t(i)]);
     axis->setRange(lo, hi);
+    return true;
 }
+
+void ChartView::layoutLegend() {
+    const QRectF plot = chart()->plotArea();
+    const double top = plot.top();
+    const double bottom = chart()->size().height() - m_baseMargins.bottom();
+    m_rowsThatFit = std::max(0, int((bottom - top) / m_legend->rowHeight()));
+    std::vector<LegendRow> rows;
+    for (int i : legendEntries(m_legendModel, legendPageRows(m_legendModel.index, m_rowsThatFit))) {
+        const Series& s = m_legendModel.series[size_t(i)];
+        rows.push_back({s.title, s.colour});
+    }
+    const double width = m_legend->width(rows);
+    QMargins margins = m_baseMargins;
+    margins.setRight(m_baseMargins.right() + int(width));
+    if (chart()->margins() != margins) chart()->setMargins(margins);
+    const double height = m_legend->rowHeight() * double(rows.size());
+    const double y = std::max(top, std::min(plot.center().y() - height / 2, bottom - height));
+    m_legend->show(rows, QPointF(chart()->size().width() - m_baseMargins.right() - width, y));
+}
+
+QStringList ChartView::legendTexts() const { return m_legend->texts(); }
+QRectF ChartView::legendRect() const { return m_legend->rect(); }
+int ChartView::legendPageStep() const { return vorn::viewer::legendPageStep(m_legendModel.index, m_rowsThatFit); }
 
 QStringList ChartView::drawnLabels(int a) const {
     QStringList labels;
@@ -158,29 +256,45 @@ QStringList ChartView::drawnLabels(int a) const {
     return labels;
 }
 
-void ChartView::drawMinorTicks() {
+void ChartView::drawOverlay() {
     const QRectF plot = chart()->plotArea();
-    QPainterPath path;
+    QPainterPath ticks, grid;
     m_minorCount = 0;
     for (int a = 0; a < 2; ++a) {
-        const double lo = drawUnits(m_ranges[a].lo, m_log[a]);
-        const double hi = drawUnits(m_ranges[a].hi, m_log[a]);
+        const bool log = m_axisState[a].log;
+        const double lo = drawUnits(m_ranges[a].lo, log);
+        const double hi = drawUnits(m_ranges[a].hi, log);
         if (!(hi > lo)) continue;
-        for (double v : m_minor[a]) {
-            const double f = (drawUnits(v, m_log[a]) - lo) / (hi - lo);
+        auto mark = [&](double v, double length, bool withGrid) {
+            const double f = (drawUnits(v, log) - lo) / (hi - lo);
             if (a == 0) {
                 const double y = plot.bottom() - f * plot.height();
-                path.moveTo(plot.left() - 4, y);  // 3 px outside the 2 px axis line
-                path.lineTo(plot.left() - 1, y);
+                ticks.moveTo(plot.left() - 1 - length, y);  // outside the 2 px axis line
+                ticks.lineTo(plot.left() - 1, y);
+                if (withGrid) grid.moveTo(plot.left(), y), grid.lineTo(plot.right(), y);
             } else {
                 const double x = plot.left() + f * plot.width();
-                path.moveTo(x, plot.bottom() + 1);
-                path.lineTo(x, plot.bottom() + 4);
+                ticks.moveTo(x, plot.bottom() + 1);
+                ticks.lineTo(x, plot.bottom() + 1 + length);
+                if (withGrid) grid.moveTo(x, plot.top()), grid.lineTo(x, plot.bottom());
             }
+        };
+        // Ticks without a label are no categories: their marks and grid lines are drawn here.
+        for (const Tick& t : m_ticks[a])
+            if (t.text.empty()) mark(t.value, kTickLength, true);
+        for (double v : m_minor[a]) {
+            mark(v, 3, false);
             ++m_minorCount;
         }
     }
-    m_minorItem->setPath(path);
+    m_overlay->setPath(ticks);
+    m_gridOverlay->setPen(m_axes[0]->gridLinePen());
+    m_gridOverlay->setPath(grid);
+}
+
+void ChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    relayout();
 }
 
 void ChartView::wheelEvent(QWheelEvent* event) { event->accept(); }
@@ -197,7 +311,7 @@ void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
     const QPointF p = chart()->mapFromScene(mapToScene(event->position().toPoint()));
-    if (chart()->legend()->isVisible() && chart()->legend()->geometry().contains(p)) emit legendClicked();
+    if (m_legend->rect().contains(p)) emit legendClicked();
     event->accept();
 }
 

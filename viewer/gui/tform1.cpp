@@ -242,6 +242,7 @@ void TForm1::buildPages() {
         connect(Charts[c], &ChartView::axisDoubleClicked, this,
                 [this, c](int axis) { Chart1ClickAxis(c, axis); });
     }
+    connect(Charts[kDistChart], &ChartView::legendClicked, this, &TForm1::Chart1ClickLegend);
     connect(Charts[kRateChart], &ChartView::legendClicked, this, &TForm1::Chart2ClickLegend);
     connect(Charts[kPowerChart], &ChartView::legendClicked, this, &TForm1::Chart3ClickLegend);
     auto* listingLayout = new QVBoxLayout(TabSheets[7]);

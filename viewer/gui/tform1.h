@@ -115,6 +115,9 @@ public slots:
     void CheckListBox1Click();
     void SpeedButton16Click();
     void SpeedButton17Click();
+    // A click on the legend of Chart1 pages it only when the window is too small for all
+    // field values; those of Chart2 and Chart3 page by 20 (or by what fits).
+    void Chart1ClickLegend();
     void Chart2ClickLegend();
     void Chart3ClickLegend();
     // A double click on the left (axis 0) or bottom (axis 1) axis of chart 0 .. 5.
@@ -150,6 +153,7 @@ private:
     void UpdateTransportAxisTitle(int chart);
     void RecolourSeries(int chart);
     void redraw(int chart);
+    void pageLegend(int chart);
     int activeChart() const;  // 0 .. 5, or -1 on "Configuring" and "Listing"
 
     TForm2* m_axisDialog;

@@ -101,6 +101,7 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     Panel17 = panelLabel(GroupBox0, "Panel17", "", aqua);
     Panel18 = panelLabel(GroupBox0, "Panel18", "", aqua);
     for (QLabel* value : {Panel14, Panel15, Panel16, Panel17, Panel18}) value->setFixedWidth(70);
+    for (QLabel* result : {Panel17, Panel18}) result->setWordWrap(true);  // "not converged"
     numbers->addWidget(Panel14, 2, 1);
     numbers->addWidget(Panel15, 3, 1);
     numbers->addWidget(Panel16, 4, 1);

@@ -178,14 +178,13 @@ void TForm1::SpeedButton13Click() {
     if (chart >= 0 && chart <= kPowerChart) updateSeriesButtons(chart);
 }
 
-void TForm1::Chart2ClickLegend() {
-    m_charts[kRateChart].legendFirst = nextLegendFirst(m_charts[kRateChart]);
-    redraw(kRateChart);
+void TForm1::pageLegend(int chart) {
+    m_charts[chart].legendFirst = nextLegendFirst(m_charts[chart], Charts[chart]->legendPageStep());
+    redraw(chart);
 }
 
-void TForm1::Chart3ClickLegend() {
-    m_charts[kPowerChart].legendFirst = nextLegendFirst(m_charts[kPowerChart]);
-    redraw(kPowerChart);
-}
+void TForm1::Chart1ClickLegend() { pageLegend(kDistChart); }
+void TForm1::Chart2ClickLegend() { pageLegend(kRateChart); }
+void TForm1::Chart3ClickLegend() { pageLegend(kPowerChart); }
 
 }  // namespace vorn::viewer

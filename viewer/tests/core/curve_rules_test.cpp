@@ -56,6 +56,33 @@ TEST(CurveRules, LegendPagesByTwentyShownEntries) {
     EXPECT_EQ(0, nextLegendFirst(chart));
 }
 
+TEST(CurveRules, LegendPagesHoldTheHeadingAndAPageStep) {
+    // Default window (26 rows fit): the heading and 20 entries on the rate chart, the heading
+    // and all 21 field values on Chart1; a smaller window pages by what fits.
+    EXPECT_EQ(21, legendPageRows(kRateChart, 26));
+    EXPECT_EQ(20, legendPageStep(kRateChart, 26));
+    EXPECT_EQ(22, legendPageRows(kDistChart, 26));
+    EXPECT_EQ(22, legendPageStep(kDistChart, 26));
+    EXPECT_EQ(12, legendPageRows(kRateChart, 12));
+    EXPECT_EQ(12, legendPageStep(kRateChart, 12));
+    EXPECT_EQ(1, legendPageStep(kPowerChart, 0));
+
+    ChartModel chart = chartWith(28);  // the heading and 27 curves, all shown
+    const std::vector<int> page1 = legendEntries(chart, legendPageRows(kRateChart, 26));
+    ASSERT_EQ(21u, page1.size());
+    EXPECT_EQ(0, page1.front());
+    EXPECT_EQ(20, page1.back());
+    chart.legendFirst = nextLegendFirst(chart, legendPageStep(kRateChart, 26));
+    EXPECT_EQ(20, chart.legendFirst) << "entries 18 and 19 were on page 1";
+    EXPECT_EQ((std::vector<int>{20, 21, 22, 23, 24, 25, 26, 27}), legendEntries(chart, 21));
+    chart.series[22].on = false;  // positions count shown series only
+    EXPECT_EQ((std::vector<int>{20, 21, 23, 24, 25, 26, 27}), legendEntries(chart, 21));
+    EXPECT_EQ(0, nextLegendFirst(chart, 20));
+
+    chart.legendFirst = 0;  // a small window: 12 rows, pages 0, 12, 24
+    EXPECT_EQ(12, nextLegendFirst(chart, legendPageStep(kRateChart, 12)));
+}
+
 TEST(CurveRules, SeriesButtonsFollowThePage) {
     // A run with 12 field values: heading plus 12 curves, positions 0 .. 11.
     ChartModel chart;

@@ -1,40 +1,95 @@
-// Writes a PNG of the start-up screen, the Configuring page and each chart page of a graph-data file, with
-// every curve of the first three charts ticked, for a person to look at.
-//   viewer_screenshots FILE.gdt OUTDIR
+// Writes PNGs for a person to look at:
+//   start.png, page0.png .. page6.png  the start-up screen and every page of FILE.gdt, with every
+//                                       curve of the first three charts ticked;
+//   rates-logY.png                     FILE's rate chart after "logY" off and on again;
+//   legend-page1.png, legend-page2.png a made-up run of 25 processes, every rate ticked, on
+//                                       "Rate Constants" before and after a click on the legend;
+//   default-configuring.png, default-vorn.png
+//                                       a run that did not converge (DEFAULT.gdt), when given.
+//   viewer_screenshots FILE.gdt OUTDIR [DEFAULT.gdt]
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
+#include <QTest>
+#include <QToolButton>
 #include <cstdio>
 
+#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 
 using namespace vorn::viewer;
 
+namespace {
+
+QString g_out;
+int g_written = 0;
+
+void shoot(QWidget& window, const QString& name) {
+    QApplication::processEvents();
+    const QString path = g_out + "/" + name;
+    if (window.grab().save(path)) ++g_written;
+    std::printf("%s\n", qPrintable(path));
+}
+
+bool opened(test::Viewer& viewer, const QString& path) {
+    viewer.open(path);
+    if (viewer.dialogs->errors.isEmpty()) return true;
+    std::fprintf(stderr, "%s\n", qPrintable(viewer.dialogs->errors.join("\n")));
+    return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: viewer_screenshots FILE.gdt OUTDIR\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: viewer_screenshots FILE.gdt OUTDIR [DEFAULT.gdt]\n");
         return 2;
     }
-    QDir().mkpath(argv[2]);
-    test::Viewer viewer;
-    QApplication::processEvents();
-    viewer.form1.grab().save(QString("%1/start.png").arg(argv[2]));
-    viewer.open(QString::fromLocal8Bit(argv[1]));
-    if (!viewer.dialogs->errors.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(viewer.dialogs->errors.join("\n")));
-        return 1;
+    g_out = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(g_out);
+    {
+        test::Viewer viewer;
+        shoot(viewer.form1, "start.png");
+        if (!opened(viewer, QString::fromLocal8Bit(argv[1]))) return 1;
+        TForm1& w = viewer.form1;
+        for (QListWidget* list : {w.CheckListBox1, w.CheckListBox2, w.CheckListBox3}) viewer.tickAll(list);
+        for (int page = 0; page <= 6; ++page) {
+            w.setActivePage(page);
+            if (w.activePage() == page) shoot(w, QString("page%1.png").arg(page));  // else refused: one point
+        }
+        w.setActivePage(2);
+        if (w.activePage() == 2) {
+            QTest::mouseClick(w.SpeedButton11, Qt::LeftButton);
+            QTest::mouseClick(w.SpeedButton11, Qt::LeftButton);
+            shoot(w, "rates-logY.png");
+        }
     }
-    for (QListWidget* list : {viewer.form1.CheckListBox1, viewer.form1.CheckListBox2, viewer.form1.CheckListBox3})
-        viewer.tickAll(list);
-    int written = 0;
-    for (int page = 0; page <= 6; ++page) {
-        viewer.form1.setActivePage(page);
-        if (viewer.form1.activePage() != page) continue;  // refused by the one-point guard
-        QApplication::processEvents();
-        const QString path = QString("%1/page%2.png").arg(argv[2]).arg(page);
-        if (viewer.form1.grab().save(path)) ++written;
-        std::printf("%s\n", qPrintable(path));
+    {
+        test::GdtSpec layout;
+        layout.processes = 25;
+        layout.fieldValues = {50, 100, 200, 500};
+        QFile file(g_out + "/25-processes.gdt");
+        if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(test::buildGdt(layout)));
+        file.close();
+        test::Viewer viewer;
+        if (!opened(viewer, file.fileName())) return 1;
+        viewer.tickAll(viewer.form1.CheckListBox2);
+        viewer.form1.setActivePage(2);
+        shoot(viewer.form1, "legend-page1.png");
+        ChartView* view = viewer.form1.Charts[kRateChart];
+        const QPointF centre = view->chart()->mapToScene(view->legendRect().center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(centre));
+        shoot(viewer.form1, "legend-page2.png");
     }
-    return written > 0 ? 0 : 1;
+    if (argc == 4) {
+        test::Viewer viewer;
+        if (!opened(viewer, QString::fromLocal8Bit(argv[3]))) return 1;
+        viewer.tickAll(viewer.form1.CheckListBox1);
+        shoot(viewer.form1, "default-configuring.png");
+        viewer.form1.setActivePage(1);
+        shoot(viewer.form1, "default-vorn.png");
+    }
+    return g_written > 0 ? 0 : 1;
 }

@@ -29,7 +29,9 @@ private slots:
         QTest::mouseClick(w.SpeedButton11, Qt::LeftButton);  // down: log from 1e-30
         QVERIFY(w.chartModel(kRateChart).axes.left.log);
         QCOMPARE(w.chartModel(kRateChart).axes.left.min, 1e-30);
-        QCOMPARE(w.Charts[kRateChart]->drawnLabels(0).first(), QString("1E-30"));
+        // 23 decades do not fit in the default window: every second label, none elided.
+        QCOMPARE(w.Charts[kRateChart]->drawnLabelStep(0), 2);
+        QCOMPARE(w.Charts[kRateChart]->drawnLabels(0).first(), QString("1E-29"));
         // Eight minor ticks in each decade of a logarithmic axis (2 .. 9 times the decade).
         QVERIFY(w.Charts[kRateChart]->minorTickCount() >= 8 * 23);
 
