@@ -1,0 +1,201 @@
+// Legend paging and axis labels as a real X server draws them (run under Xvfb): what the
+// chart library lays out there is what a user sees.
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+
+#include "../core/gdt_builder.h"
+#include "gui_test_support.h"
+
+using namespace vorn::viewer;
+using vorn::viewer::test::dataFile;
+using vorn::viewer::test::Viewer;
+
+namespace {
+
+QPoint toViewport(ChartView* view, QPointF chartPoint) {
+    return view->mapFromScene(view->chart()->mapToScene(chartPoint));
+}
+
+// Whether a pixel near p (a few px up and down) has the colour c.
+bool colourNear(const QImage& image, QPoint p, QColor c) {
+    for (int dy = -3; dy <= 3; ++dy) {
+        const QColor got = image.pixelColor(p.x(), p.y() + dy);
+        if (std::abs(got.red() - c.red()) < 12 && std::abs(got.green() - c.green()) < 12 &&
+            std::abs(got.blue() - c.blue()) < 12)
+            return true;
+    }
+    return false;
+}
+
+QColor colourOf(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// Texts of the axis labels and titles that the chart library draws.
+QStringList drawnTexts(ChartView* view) {
+    QStringList texts;
+    for (QGraphicsItem* item : view->scene()->items())
+        if (auto* t = dynamic_cast<QGraphicsTextItem*>(item); t != nullptr && t->isVisible())
+            if (!t->toPlainText().trimmed().isEmpty()) texts.append(t->toPlainText().trimmed());
+    return texts;
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(20);
+    }
+}
+
+}  // namespace
+
+class XWindowChecks : public QObject {
+    Q_OBJECT
+private slots:
+    void legendPagesAreLaidOutAfresh() {
+        QTemporaryDir dir;
+        test::GdtSpec layout;
+        layout.processes = 25;  // 27 rate curves and the heading
+        const QString path = dir.filePath("many.gdt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
+        file.close();
+
+        Viewer v;
+        TForm1& w = v.form1;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(w.size(), QSize(764, 570));
+        v.open(path);
+        v.tickAll(w.CheckListBox2);
+        w.setActivePage(2);
+        settle();
+        ChartView* view = w.Charts[kRateChart];
+        const ChartModel& model = w.chartModel(kRateChart);
+
+        // Every row of a page is drawn with its curve's colour, inside the chart.
+        QImage image;
+        auto checkRows = [&](int firstSeries, int rows) {
+            QCOMPARE(view->legendTexts().size(), rows);
+            const QRectF legend = view->legendRect();
+            QVERIFY(legend.bottom() <= view->chart()->size().height());
+            image = view->viewport()->grab().toImage();
+            const double rowHeight = legend.height() / rows;
+            for (int i = 0; i < rows; ++i) {
+                const Series& s = model.series[size_t(firstSeries + i)];
+                if (s.heading) continue;  // white on white
+                const QPoint at = toViewport(view, {legend.left() + 12, legend.top() + (i + 0.5) * rowHeight});
+                QVERIFY2(colourNear(image, at, colourOf(s.colour)), qPrintable(QString("row %1").arg(i)));
+            }
+        };
+        checkRows(0, 21);  // the heading and 20 entries
+        if (QTest::currentTestFailed()) return;
+        const QRectF page1 = view->legendRect();
+
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, toViewport(view, page1.center()));
+        settle();
+        QCOMPARE(model.legendFirst, 20);
+        QVERIFY(view->legendTexts().first().startsWith("N2 + E(-) ^ N2(20) + E(-)"));
+        checkRows(20, 8);
+        if (QTest::currentTestFailed()) return;
+        const QImage page2 = image;
+        // Nothing of page 1 is left where page 2 does not reach.
+        const QRectF now = view->legendRect();
+        for (double y = page1.top() + 2; y < page1.bottom(); y += 3) {
+            if (y >= now.top() - 2 && y <= now.bottom() + 2) continue;
+            for (double x = page1.left() + 2; x < page1.right() - 2; x += 3) {
+                const QColor c = page2.pixelColor(toViewport(view, {x, y}));
+                QVERIFY2(c.lightness() > 240, qPrintable(QString("stale pixel at %1, %2").arg(x).arg(y)));
+            }
+        }
+
+        // A smaller window pages by what fits, and still draws every row it shows.
+        w.Chart2ClickLegend();
+        QCOMPARE(model.legendFirst, 0);
+        w.resize(764, 400);
+        settle();
+        const int fit = view->legendTexts().size();
+        QVERIFY2(fit > 1 && fit < 21, qPrintable(QString::number(fit)));
+        checkRows(0, fit);
+        if (QTest::currentTestFailed()) return;
+        QCOMPARE(view->legendPageStep(), fit);
+        w.Chart2ClickLegend();
+        settle();
+        QCOMPARE(model.legendFirst, fit);
+        checkRows(fit, std::min(fit, 28 - fit));
+    }
+
+    void chart1ShowsEveryFieldValue() {
+        QTemporaryDir dir;
+        test::GdtSpec layout;
+        layout.fieldValues.clear();
+        for (int i = 1; i <= 21; ++i) layout.fieldValues.push_back(10.0 * i);
+        const QString path = dir.filePath("fields.gdt");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
+        file.close();
+        Viewer v;
+        QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
+        v.open(path);
+        v.tickAll(v.form1.CheckListBox1);
+        v.form1.setActivePage(1);
+        settle();
+        const QStringList rows = v.form1.Charts[kDistChart]->legendTexts();
+        QCOMPARE(rows.size(), 22);
+        QCOMPARE(rows.last(), QString("2.100E+02"));
+        v.form1.Chart1ClickLegend();  // all fit: nothing to page
+        QCOMPARE(v.form1.chartModel(kDistChart).legendFirst, 0);
+    }
+
+    void logAxisLabelsAreNeverElided() {
+        Viewer v;
+        TForm1& w = v.form1;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        v.open(dataFile("n2_mode0.gdt"));
+        v.tickAll(w.CheckListBox2);
+        w.setActivePage(2);
+        QTest::mouseClick(w.SpeedButton11, Qt::LeftButton);
+        QTest::mouseClick(w.SpeedButton11, Qt::LeftButton);  // log again, from 1e-30
+        settle();
+        ChartView* view = w.Charts[kRateChart];
+        QCOMPARE(w.chartModel(kRateChart).axes.left.min, 1e-30);
+
+        auto checkLabels = [&](int expectedStep) {
+            const QStringList texts = drawnTexts(view);
+            for (const QString& t : texts) QVERIFY2(!t.contains("...") && !t.contains(QChar(0x2026)), qPrintable(t));
+            const QStringList left = view->drawnLabels(0);
+            QVERIFY(left.size() >= 2);
+            for (const QString& label : left) {
+                QVERIFY2(texts.contains(label), qPrintable(label + " is not drawn"));
+                bool number = false;
+                label.toDouble(&number);
+                QVERIFY2(number, qPrintable(label));
+            }
+            QCOMPARE(view->drawnLabelStep(0), expectedStep);
+            const AxisRange r = view->shownRange(0);
+            const int decades = int(std::lround(std::log10(r.hi) - std::log10(r.lo))) + 1;
+            QCOMPARE(left.size(), decades / expectedStep);
+        };
+        checkLabels(2);
+        if (QTest::currentTestFailed()) return;  // 1e-30 .. 1e-8 in the default window: every second label
+
+        // A larger label step of the user's stays; a larger window draws every label.
+        w.LabelStep[kRateChart][0] = 3;
+        w.SpeedButton11Click();
+        settle();
+        checkLabels(3);
+        if (QTest::currentTestFailed()) return;
+        w.LabelStep[kRateChart][0] = 1;
+        w.SpeedButton11Click();
+        w.resize(1200, 1000);
+        settle();
+        checkLabels(1);
+    }
+};
+
+QTEST_MAIN(XWindowChecks)
+#include "xwindow_checks.moc"
