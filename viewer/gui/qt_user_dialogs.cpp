@@ -37,7 +37,10 @@ FileChoice QtUserDialogs::saveFile(QWidget* parent, const FileDialogSpec& reques
 }
 
 void QtUserDialogs::error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, QString(), text, QMessageBox::Ok);
+    // Messages may quote file contents: never read them as rich text.
+    QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool QtUserDialogs::question(QWidget* parent, const QString& text) {

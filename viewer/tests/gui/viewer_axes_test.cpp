@@ -104,6 +104,42 @@ private slots:
         QCOMPARE(w.chartModel(kDistChart).axes.left.max, 1e-5);
     }
 
+    void boundsBeyondWhatCanBeDrawnAreRefused() {
+        Viewer v;
+        TForm1& w = v.form1;
+        v.open(dataFile("n2_mode0.gdt"));
+        v.tickAll(w.CheckListBox3);
+        w.setActivePage(3);
+        v.dialogs->onExec = [](QDialog& d) {
+            auto& f = static_cast<TForm2&>(d);
+            f.CheckBox1->setChecked(false);
+            f.CheckBox2->setChecked(false);
+            f.Edit1->setText("1e308");
+            f.Edit2->setText("-1e308");
+            return 1;
+        };
+        const AxisState before = w.chartModel(kPowerChart).axes.left;
+        QTest::mouseClick(w.SpeedButton14, Qt::LeftButton);
+        QCOMPARE(v.dialogs->errors,
+                 QStringList("Max, Min: the range from -1.000E+308 to 1.000E+308 is too wide to draw"));
+        QCOMPARE(w.chartModel(kPowerChart).axes.left.max, before.max);
+
+        // Bounds closer than four digits tell apart: labels with the digits they need.
+        v.dialogs->onExec = [](QDialog& d) {
+            auto& f = static_cast<TForm2&>(d);
+            f.CheckBox1->setChecked(false);
+            f.CheckBox2->setChecked(false);
+            f.Edit1->setText("100.0000001");
+            f.Edit2->setText("100");
+            return 1;
+        };
+        QTest::mouseClick(w.SpeedButton14, Qt::LeftButton);
+        QStringList labels = w.Charts[kPowerChart]->drawnLabels(0);
+        QVERIFY(labels.size() >= 2);
+        QCOMPARE(labels.first(), QString("100"));
+        QCOMPARE(labels.removeDuplicates(), 0);
+    }
+
     void doubleClickOnAnAxisOpensTheDialog() {
         Viewer v;
         TForm1& w = v.form1;

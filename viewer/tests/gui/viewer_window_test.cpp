@@ -1,6 +1,7 @@
 // The viewer window's File and View Mode commands, closing, and reading bad files.
 #include <QCategoryAxis>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -169,6 +170,65 @@ private slots:
         v.open(listing, 1);
         QCOMPARE(v.dialogs->errors.size(), 2);
         QVERIFY(v.dialogs->errors[1].startsWith("This *.gdt file is not Vorn output GDT file\nline 1: "));
+    }
+
+    void opensTheRunsTheSolverWritesWhenACaseFails() {
+        // The default calculation: one field value that did not converge, NaN throughout.
+        Viewer v;
+        TForm1& w = v.form1;
+        v.open(dataFile("ls_default_not_converged.gdt"));
+        QCOMPARE(v.dialogs->errors, QStringList());
+        QCOMPARE(w.Panel17->text(), QString("not converged"));
+        QCOMPARE(w.Panel18->text(), QString("not converged"));
+        QCOMPARE(w.Panel14->text(), QString("10.0"));
+        v.tickAll(w.CheckListBox1);
+        w.setActivePage(1);
+        QCOMPARE(w.Charts[kDistChart]->legendTexts(), QStringList({"E/N,  Td", "1.000E+01 (not converged)"}));
+        QCOMPARE(w.Charts[kDistChart]->lineSeries().at(1)->count(), 0);
+        w.setActivePage(2);  // no converged case: nothing to draw against the field
+        QCOMPARE(w.activePage(), 0);
+        QCOMPARE(v.dialogs->errors.size(), 1);
+        v.dialogs->errors.clear();
+
+        // A field of 1e300 Td, written E12.5 with a three-digit exponent.
+        QTemporaryDir dir;
+        QFile source(dataFile("n2_mode0.gdt"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QList<QByteArray> lines = source.readAll().split('\n');
+        const int fields = 20, caseFields = lines.indexOf(QByteArray("           6\r")) + 1;
+        QCOMPARE(lines[fields].trimmed(), QByteArray("0.50000E+03"));  // the last field value
+        QCOMPARE(lines[caseFields + 5].trimmed(), QByteArray("0.50000E+03"));
+        lines[fields] = lines[caseFields + 5] = " 0.10000+301\r";
+        const QString huge = dir.filePath("huge.gdt");
+        writeFile(huge, lines.join('\n'));
+        v.open(huge);
+        QCOMPARE(v.dialogs->errors, QStringList());
+        QCOMPARE(w.graphData().caseFieldValues.back(), 1e300);
+        v.tickAll(w.CheckListBox2);
+        w.setActivePage(2);
+        QCOMPARE(w.activePage(), 2);
+        QVERIFY(w.Charts[kRateChart]->drawnLabelStep(1) > 1);  // 300 decades on the field axis
+    }
+
+    void aLongBadLineIsReportedAtOnce() {
+        QTemporaryDir dir;
+        QByteArray text = "ZOLBEX GRP FILE\r\n";
+        text += QByteArray(30'000'000, 'x');
+        text[17] = '\x01';
+        text += "\r\n 0\r\n";
+        const QString path = dir.filePath("garbage.gdt");
+        writeFile(path, text);
+        Viewer v;
+        QElapsedTimer timer;
+        timer.start();
+        v.open(path);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(v.dialogs->errors.size(), 1);
+        const QString message = v.dialogs->errors[0];
+        QVERIFY2(message.size() < 250, qPrintable(message.left(300)));
+        QVERIFY(message.contains("line 2: "));
+        QVERIFY(message.contains("found \"\\x01xxx"));
+        QVERIFY(message.endsWith("... (30000000 characters)"));
     }
 
     void openListingShowsOnlyTheListing() {
