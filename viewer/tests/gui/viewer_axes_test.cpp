@@ -12,6 +12,29 @@ using namespace vorn::viewer;
 using vorn::viewer::test::dataFile;
 using vorn::viewer::test::Viewer;
 
+namespace {
+
+// The example run on "Power Partition", every curve ticked.
+void openPowerPage(Viewer& v) {
+    v.open(dataFile("n2_mode0.gdt"));
+    v.tickAll(v.form1.CheckListBox3);
+    v.form1.setActivePage(3);
+}
+
+// The axis dialog answers with fixed bounds.
+void answerBounds(Viewer& v, const QString& max, const QString& min) {
+    v.dialogs->onExec = [max, min](QDialog& d) {
+        auto& f = static_cast<TForm2&>(d);
+        f.CheckBox1->setChecked(false);
+        f.CheckBox2->setChecked(false);
+        f.Edit1->setText(max);
+        f.Edit2->setText(min);
+        return 1;
+    };
+}
+
+}  // namespace
+
 class ViewerAxesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -107,17 +130,8 @@ private slots:
     void boundsBeyondWhatCanBeDrawnAreRefused() {
         Viewer v;
         TForm1& w = v.form1;
-        v.open(dataFile("n2_mode0.gdt"));
-        v.tickAll(w.CheckListBox3);
-        w.setActivePage(3);
-        v.dialogs->onExec = [](QDialog& d) {
-            auto& f = static_cast<TForm2&>(d);
-            f.CheckBox1->setChecked(false);
-            f.CheckBox2->setChecked(false);
-            f.Edit1->setText("1e308");
-            f.Edit2->setText("-1e308");
-            return 1;
-        };
+        openPowerPage(v);
+        answerBounds(v, "1e308", "-1e308");
         const AxisState before = w.chartModel(kPowerChart).axes.left;
         QTest::mouseClick(w.SpeedButton14, Qt::LeftButton);
         QCOMPARE(v.dialogs->errors,
@@ -125,14 +139,7 @@ private slots:
         QCOMPARE(w.chartModel(kPowerChart).axes.left.max, before.max);
 
         // Bounds closer than four digits tell apart: labels with the digits they need.
-        v.dialogs->onExec = [](QDialog& d) {
-            auto& f = static_cast<TForm2&>(d);
-            f.CheckBox1->setChecked(false);
-            f.CheckBox2->setChecked(false);
-            f.Edit1->setText("100.0000001");
-            f.Edit2->setText("100");
-            return 1;
-        };
+        answerBounds(v, "100.0000001", "100");
         QTest::mouseClick(w.SpeedButton14, Qt::LeftButton);
         QStringList labels = w.Charts[kPowerChart]->drawnLabels(0);
         QVERIFY(labels.size() >= 2);
@@ -166,9 +173,7 @@ private slots:
     void linearIncrementSetsTheTickStep() {
         Viewer v;
         TForm1& w = v.form1;
-        v.open(dataFile("n2_mode0.gdt"));
-        v.tickAll(w.CheckListBox3);
-        w.setActivePage(3);
+        openPowerPage(v);
         v.dialogs->onExec = [](QDialog& d) {
             auto& f = static_cast<TForm2&>(d);
             f.CheckBox3->setChecked(false);

@@ -43,6 +43,12 @@ QStringList drawnTexts(ChartView* view) {
     return texts;
 }
 
+QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtSpec& layout) {
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(test::buildGdt(layout)));
+    return file.fileName();
+}
+
 void settle() {
     for (int i = 0; i < 5; ++i) {
         QApplication::processEvents();
@@ -59,11 +65,7 @@ private slots:
         QTemporaryDir dir;
         test::GdtSpec layout;
         layout.processes = 25;  // 27 rate curves and the heading
-        const QString path = dir.filePath("many.gdt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
-        file.close();
+        const QString path = writeGdt(dir, "many.gdt", layout);
 
         Viewer v;
         TForm1& w = v.form1;
@@ -133,14 +135,9 @@ private slots:
         test::GdtSpec layout;
         layout.fieldValues.clear();
         for (int i = 1; i <= 21; ++i) layout.fieldValues.push_back(10.0 * i);
-        const QString path = dir.filePath("fields.gdt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
-        file.close();
         Viewer v;
         QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
-        v.open(path);
+        v.open(writeGdt(dir, "fields.gdt", layout));
         v.tickAll(v.form1.CheckListBox1);
         v.form1.setActivePage(1);
         settle();
