@@ -235,7 +235,8 @@ std::vector<Tick> axisTicks(const AxisState& axis, AxisRange range, int labelSte
     if (axis.log) {
         const int kLo = static_cast<int>(std::ceil(std::log10(lo) - 1e-9));
         const int kHi = static_cast<int>(std::floor(std::log10(hi) + 1e-9));
-        for (int k = kLo; k <= kHi && values.size() < 400; ++k) values.push_back(std::pow(10.0, k));
+        // Every decade of a double's range (about 630) gets its tick.
+        for (int k = kLo; k <= kHi && values.size() < 700; ++k) values.push_back(std::pow(10.0, k));
         if (values.size() < 2) {
             values.clear();
             for (int k = kLo - 1; k <= kHi + 1; ++k)

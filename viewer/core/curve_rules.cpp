@@ -52,11 +52,17 @@ int legendPageStep(int chart, int rowsThatFit) {
 }
 
 std::vector<int> legendEntries(const ChartModel& chart, int rows) {
+    int shown = 0;
+    for (const Series& s : chart.series)
+        if (s.on) ++shown;
+    // Curves switched off since the legend was paged may leave nothing from its first entry
+    // on; an empty legend could not be clicked back, so it starts again from the top.
+    const int first = chart.legendFirst < shown ? chart.legendFirst : 0;
     std::vector<int> entries;
     int position = 0;
     for (size_t i = 0; i < chart.series.size() && int(entries.size()) < rows; ++i) {
         if (!chart.series[i].on) continue;
-        if (position >= chart.legendFirst) entries.push_back(static_cast<int>(i));
+        if (position >= first) entries.push_back(static_cast<int>(i));
         ++position;
     }
     return entries;

@@ -33,7 +33,7 @@ int legendPageRows(int chart, int rowsThatFit);
 // How far a legend click moves: a page step of 20, or fewer when fewer rows fit.
 int legendPageStep(int chart, int rowsThatFit);
 // The series shown on the legend page, in chart order: shown series from legend position
-// chart.legendFirst on, at most `rows`.
+// chart.legendFirst on (from 0 when no shown series is left there), at most `rows`.
 std::vector<int> legendEntries(const ChartModel& chart, int rows);
 
 struct SeriesButton {

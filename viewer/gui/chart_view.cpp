@@ -271,12 +271,18 @@ void ChartView::drawOverlay() {
                 const double y = plot.bottom() - f * plot.height();
                 ticks.moveTo(plot.left() - 1 - length, y);  // outside the 2 px axis line
                 ticks.lineTo(plot.left() - 1, y);
-                if (withGrid) grid.moveTo(plot.left(), y), grid.lineTo(plot.right(), y);
+                if (withGrid) {
+                    grid.moveTo(plot.left(), y);
+                    grid.lineTo(plot.right(), y);
+                }
             } else {
                 const double x = plot.left() + f * plot.width();
                 ticks.moveTo(x, plot.bottom() + 1);
                 ticks.lineTo(x, plot.bottom() + 1 + length);
-                if (withGrid) grid.moveTo(x, plot.top()), grid.lineTo(x, plot.bottom());
+                if (withGrid) {
+                    grid.moveTo(x, plot.top());
+                    grid.lineTo(x, plot.bottom());
+                }
             }
         };
         // Ticks without a label are no categories: their marks and grid lines are drawn here.

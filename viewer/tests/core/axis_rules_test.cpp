@@ -255,6 +255,12 @@ TEST(AxisRules, HugeBoundsGiveFewFiniteTicks) {
         EXPECT_TRUE(std::isfinite(t.value));
         EXPECT_EQ(std::string::npos, t.text.find("NAN")) << t.text;
     }
+    AxisState log;
+    log.log = true;
+    const auto decades = axisTicks(log, {1e-300, 1e300}, 1, {});
+    ASSERT_EQ(601u, decades.size()) << "a tick in every decade";
+    EXPECT_DOUBLE_EQ(1e300, decades.back().value);
+
     // The dialog refuses bounds whose span is not a finite number.
     axis.autoMin = axis.autoMax = false;
     int labelStep = 1;

@@ -78,6 +78,9 @@ TEST(CurveRules, LegendPagesHoldTheHeadingAndAPageStep) {
     chart.series[22].on = false;  // positions count shown series only
     EXPECT_EQ((std::vector<int>{20, 21, 23, 24, 25, 26, 27}), legendEntries(chart, 21));
     EXPECT_EQ(0, nextLegendFirst(chart, 20));
+    for (int i = 14; i < 28; ++i) chart.series[i].on = false;  // 14 shown: none from 20 on
+    EXPECT_EQ(14u, legendEntries(chart, 21).size()) << "an empty legend could not be clicked";
+    for (int i = 14; i < 28; ++i) chart.series[i].on = true;
 
     chart.legendFirst = 0;  // a small window: 12 rows, pages 0, 12, 24
     EXPECT_EQ(12, nextLegendFirst(chart, legendPageStep(kRateChart, 12)));
