@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
+#include <map>
 
 #include "../core/gdt_builder.h"
 #include "gui_test_support.h"
@@ -43,9 +44,13 @@ QStringList drawnTexts(ChartView* view) {
     return texts;
 }
 
-QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtSpec& layout) {
+// Writes the file of `layout`, with the given lines (from 1) replaced.
+QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtSpec& layout,
+                 const std::map<int, QByteArray>& replaced = {}) {
+    QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
+    for (const auto& [number, text] : replaced) lines[number - 1] = text + "\r";
     QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(test::buildGdt(layout)));
+    if (file.open(QIODevice::WriteOnly)) file.write(lines.join('\n'));
     return file.fileName();
 }
 
@@ -146,6 +151,25 @@ private slots:
         QCOMPARE(rows.last(), QString("2.100E+02"));
         v.form1.Chart1ClickLegend();  // all fit: nothing to page
         QCOMPARE(v.form1.chartModel(kDistChart).legendFirst, 0);
+    }
+
+    void fieldAxisOfThreeHundredDecades() {
+        // The last field value is 1e300 Td, as the solver writes it (E12.5, no exponent letter).
+        QTemporaryDir dir;
+        test::GdtSpec layout;
+        layout.fieldValues = {10, 20, 50};
+        Viewer v;
+        QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
+        v.open(writeGdt(dir, "huge.gdt", layout, {{17, " 0.10000+301"}, {39, " 0.10000+301"}}));
+        QCOMPARE(v.dialogs->errors, QStringList());
+        v.tickAll(v.form1.CheckListBox2);
+        v.form1.setActivePage(2);
+        settle();
+        ChartView* view = v.form1.Charts[kRateChart];
+        QVERIFY(view->drawnLabelStep(1) > 1);
+        const QStringList texts = drawnTexts(view);
+        for (const QString& t : texts) QVERIFY2(!t.contains("...") && !t.contains(QChar(0x2026)), qPrintable(t));
+        for (const QString& label : view->drawnLabels(1)) QVERIFY2(texts.contains(label), qPrintable(label));
     }
 
     void logAxisLabelsAreNeverElided() {
