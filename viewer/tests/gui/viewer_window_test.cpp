@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 
 using namespace vorn::viewer;
@@ -208,6 +209,29 @@ private slots:
         w.setActivePage(2);
         QCOMPARE(w.activePage(), 2);
         QVERIFY(w.Charts[kRateChart]->drawnLabelStep(1) > 1);  // 300 decades on the field axis
+    }
+
+    void aValueThatIsNotFiniteBreaksItsCurve() {
+        test::GdtSpec layout;
+        layout.points = 5;
+        QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
+        lines[23] = "         NaN\r";  // the third distribution value of case 1
+        QTemporaryDir dir;
+        const QString path = dir.filePath("gap.gdt");
+        writeFile(path, lines.join('\n'));
+        Viewer v;
+        v.open(path);
+        QCOMPARE(v.dialogs->errors, QStringList());
+        v.tickAll(v.form1.CheckListBox1);
+        v.form1.setActivePage(1);
+        ChartView* view = v.form1.Charts[kDistChart];
+        QCOMPARE(view->lineSeries().at(1)->points(), QList<QPointF>({{0, 0}, {0.5, -1}}));
+        const QList<QLineSeries*> rest = view->gapStretches(1);
+        QCOMPARE(rest.size(), 1);
+        QCOMPARE(rest[0]->points(), QList<QPointF>({{1.5, -3}, {2, -4}}));  // log10 of f
+        QVERIFY(rest[0]->isVisible());
+        QCOMPARE(view->gapStretches(2).size(), 0);
+        QCOMPARE(view->legendTexts().at(1), QString("1.000E+02 (not converged)"));
     }
 
     void aLongBadLineIsReportedAtOnce() {
