@@ -26,6 +26,14 @@ class IoError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// `text` in double quotes for a message: at most its first 80 bytes (a longer
+// text ends in "..." after the closing quote), each control byte (0x00-0x1F,
+// 0x7F) written as \xHH ("\x00"). Bytes from 0x80 up are kept (UTF-8).
+std::string quoted(std::string_view text);
+
+// Whether `text` holds a control byte (0x00-0x1F or 0x7F).
+bool hasControlByte(std::string_view text);
+
 // A malformed format description (a programming error, not a data error).
 class FormatError : public std::logic_error {
  public:
@@ -128,6 +136,11 @@ class RecordSink {
   virtual void put(std::string_view record) = 0;
   // Writes each record of a formatted list.
   void put(const std::vector<std::string>& records);
+  // Hands every record put so far to the file; the driver calls it at the end of
+  // every case, so a run that stops later keeps its complete cases.
+  virtual void flush() {}
+  // Flushes and closes; a failure throws IoError. Nothing may be put after it.
+  virtual void close() {}
 };
 
 // Keeps records in memory (for tests and for scratch use).
@@ -138,44 +151,79 @@ class MemorySink : public RecordSink {
   std::vector<std::string> records;
 };
 
-// An output file created or replaced at open; every record ends with CR LF and
-// goes to the file at once, so what was written stays if the run fails later.
+// An output file created or replaced at open, written through a buffer of
+// kBufferSize bytes: every record ends with CR LF and reaches the file when the
+// buffer is full, at flush() and at close(). Destroying an open sink writes out
+// what it holds without reporting a failure (the run is ending on another one),
+// so what was put stays when a run fails.
+//
+// Opening never blocks: a name that exists and is not a regular file (a FIFO, a
+// directory, a device) is refused with IoError. A write that fails (a full disk,
+// a file-size limit when SIGXFSZ is ignored) throws IoError naming the file.
 class FileSink : public RecordSink {
  public:
+  static constexpr std::size_t kBufferSize = 64 * 1024;
+
   explicit FileSink(const std::filesystem::path& path);  // throws IoError
   ~FileSink() override;
   FileSink(const FileSink&) = delete;
   FileSink& operator=(const FileSink&) = delete;
   using RecordSink::put;
   void put(std::string_view record) override;  // throws IoError on a write failure
-  void close();
+  void flush() override;
+  void close() override;
 
  private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  void writeOut();
+
+  std::string name_;
+  int descriptor_ = -1;
+  std::string buffer_;
+};
+
+// What kind of file `path` names, for messages: "a FIFO", "a directory",
+// "a device", "a socket"; empty for a regular file or a name that does not exist.
+std::string nonRegularKind(const std::filesystem::path& path);
+
+// Where a record came from: line `line` (1-based) of the input file `file`. A
+// record a scratch unit makes itself has none.
+struct RecordOrigin {
+  std::shared_ptr<const std::string> file;
+  std::size_t line = 0;
+  bool known() const { return file != nullptr && line > 0; }
 };
 
 // A sequential unit held in memory: an input file read whole (line ends CR LF
 // or LF), or a scratch file. Supports read, write at the current position (which
 // truncates what follows, as a sequential file does), rewind and backspace.
+// Each record keeps the line of the input file it came from, also when it is
+// copied to a scratch unit, so messages point at the line a user can find.
 class RecordUnit {
  public:
   // A new empty scratch unit; `name` is used in messages.
   explicit RecordUnit(std::string name);
-  // Loads an existing file; throws IoError when it does not exist or cannot be read.
+  // Loads an existing regular file without blocking; throws IoError when it does
+  // not exist, is not a regular file (a FIFO, a directory, a device) or cannot be read.
   static RecordUnit openExisting(const std::filesystem::path& path);
+  // The unit an input file of these bytes gives; each record's origin is its line.
+  static RecordUnit fromText(std::string name, std::string_view text);
 
   const std::string& name() const { return name_; }
   bool atEnd() const { return position_ >= records_.size(); }
   // Number of records read or written since the last rewind (1-based number of
   // the record read last).
   std::size_t position() const { return position_; }
+  // Origin of record `number` (1-based; the record read or written last when 0).
+  const RecordOrigin& origin(std::size_t number = 0) const;
+  // For messages: "React.tmp, line 6" when record `number` (as for origin) came
+  // from a file line, else "<unit name>, record <number>".
+  std::string where(std::size_t number = 0) const;
   // Next record, without its line end; throws IoError at the end of the unit.
   const std::string& read();
   // Reads the next record under a format (see readFields); conversion errors
-  // and the end of the unit throw IoError naming this unit.
+  // and the end of the unit throw IoError naming the file and line.
   std::vector<Value> read(const Format& format);
-  void write(std::string record);
+  void write(std::string record, RecordOrigin origin = {});
   void rewind() { position_ = 0; }
   void backspace() {
     if (position_ > 0) --position_;
@@ -186,6 +234,7 @@ class RecordUnit {
  private:
   std::string name_;
   std::vector<std::string> records_;
+  std::vector<RecordOrigin> origins_;
   std::size_t position_ = 0;
 };
 
@@ -199,10 +248,17 @@ class ListReader {
   // the item is: 'i' integer, 'r' real. Throws IoError when a value cannot be
   // converted or the unit ends first.
   std::vector<Value> read(std::string_view kinds);
+  // Record number (1-based, as RecordUnit::where takes it) of item `index` of
+  // the last read.
+  std::size_t recordOf(std::size_t index) const { return records_.at(index); }
 
  private:
   RecordUnit& unit_;
+  std::vector<std::size_t> records_;
 };
+
+// Whether two file names are equal without regard to (ASCII) case.
+bool sameNameIgnoringCase(std::string_view a, std::string_view b);
 
 // Finds a file in `directory` whose name equals `name` without regard to case;
 // returns directory/name when none exists.

@@ -1,12 +1,4 @@
-// Record units: output files, in-memory sequential units, list-directed input
-// and the case-blind lookup of input file names.
-#include <cctype>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
+// Record units held in memory and list-directed input over them.
 #include "recordio/recordio.h"
 
 namespace recordio {
@@ -15,69 +7,46 @@ void RecordSink::put(const std::vector<std::string>& records) {
   for (const std::string& record : records) put(std::string_view(record));
 }
 
-struct FileSink::Impl {
-  std::string name;
-  std::FILE* file = nullptr;
-};
-
-FileSink::FileSink(const std::filesystem::path& path) : impl_(std::make_unique<Impl>()) {
-  impl_->name = path.string();
-  impl_->file = std::fopen(impl_->name.c_str(), "wb");
-  if (!impl_->file) {
-    throw IoError(impl_->name + ": cannot create the file (" + std::strerror(errno) + ")");
-  }
-}
-
-FileSink::~FileSink() {
-  if (impl_ && impl_->file) std::fclose(impl_->file);
-}
-
-// Each record is flushed at once, so a failure later in the run leaves every
-// record written before it in the file.
-void FileSink::put(std::string_view record) {
-  if (!impl_->file) throw IoError(impl_->name + ": write after close");
-  // An empty record may have no data pointer at all, which fwrite must not get.
-  if ((!record.empty() &&
-       std::fwrite(record.data(), 1, record.size(), impl_->file) != record.size()) ||
-      std::fwrite("\r\n", 1, 2, impl_->file) != 2 || std::fflush(impl_->file) != 0) {
-    throw IoError(impl_->name + ": cannot write (" + std::strerror(errno) + ")");
-  }
-}
-
-void FileSink::close() {
-  if (!impl_->file) return;
-  int status = std::fclose(impl_->file);
-  impl_->file = nullptr;
-  if (status != 0) throw IoError(impl_->name + ": cannot close (" + std::strerror(errno) + ")");
-}
-
 RecordUnit::RecordUnit(std::string name) : name_(std::move(name)) {}
 
-RecordUnit RecordUnit::openExisting(const std::filesystem::path& path) {
-  RecordUnit unit(path.filename().string());
-  std::ifstream in(path, std::ios::binary);
-  if (!in || std::filesystem::is_directory(path)) {
-    throw IoError(path.string() + ": the file does not exist or cannot be opened");
-  }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) throw IoError(path.string() + ": cannot read the file");
-  const std::string text = content.str();
+RecordUnit RecordUnit::fromText(std::string name, std::string_view text) {
+  RecordUnit unit(std::move(name));
+  auto file = std::make_shared<const std::string>(unit.name_);
   // Lines end with CR LF or LF; a last line without a line end is a record too.
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
+    if (end == std::string_view::npos) end = text.size();
     std::size_t length = end - start;
     if (length > 0 && text[start + length - 1] == '\r') --length;
-    unit.records_.push_back(text.substr(start, length));
+    unit.records_.emplace_back(text.substr(start, length));
+    unit.origins_.push_back({file, unit.records_.size()});
     start = end + 1;
   }
   return unit;
 }
 
+const RecordOrigin& RecordUnit::origin(std::size_t number) const {
+  static const RecordOrigin none;
+  if (number == 0) number = position_;
+  return number >= 1 && number <= origins_.size() ? origins_[number - 1] : none;
+}
+
+std::string RecordUnit::where(std::size_t number) const {
+  if (number == 0) number = position_;
+  const RecordOrigin& from = origin(number);
+  if (from.known()) return *from.file + ", line " + std::to_string(from.line);
+  return name_ + ", record " + std::to_string(number);
+}
+
 const std::string& RecordUnit::read() {
-  if (atEnd()) throw IoError(name_ + ": end of file reached during a read");
+  if (atEnd()) {
+    std::string message = name_ + ": end of file reached during a read";
+    if (const RecordOrigin& last = origin(records_.size()); last.known()) {
+      message += " (after line " + std::to_string(last.line) + " of " + *last.file + ")";
+    }
+    throw IoError(message);
+  }
   return records_[position_++];
 }
 
@@ -86,19 +55,22 @@ std::vector<Value> RecordUnit::read(const Format& format) {
   try {
     return readFields(record, format);
   } catch (const IoError& error) {
-    throw IoError(name_ + ", record " + std::to_string(position_) + ": " + error.what());
+    throw IoError(where() + ": " + error.what());
   }
 }
 
-void RecordUnit::write(std::string record) {
+void RecordUnit::write(std::string record, RecordOrigin origin) {
   records_.resize(position_);
+  origins_.resize(position_);
   records_.push_back(std::move(record));
+  origins_.push_back(std::move(origin));
   ++position_;
 }
 
 std::vector<Value> ListReader::read(std::string_view kinds) {
   std::vector<Value> values;
   values.reserve(kinds.size());
+  records_.clear();
   while (values.size() < kinds.size()) {
     if (unit_.atEnd()) {
       throw IoError(unit_.name() + ": end of file reached during a read of " +
@@ -122,31 +94,13 @@ std::vector<Value> ListReader::read(std::string_view kinds) {
           values.emplace_back(readReal(token, 0));
         }
       } catch (const IoError& error) {
-        throw IoError(unit_.name() + ", record " + std::to_string(unit_.position()) + ": " +
-                      error.what());
+        throw IoError(unit_.where() + ": " + error.what());
       }
+      records_.push_back(unit_.position());
       i = end;
     }
   }
   return values;
-}
-
-std::filesystem::path findCaseInsensitive(const std::filesystem::path& directory,
-                                          std::string_view name) {
-  std::filesystem::path exact = directory / name;
-  std::error_code error;
-  if (std::filesystem::exists(exact, error)) return exact;
-  auto lower = [](std::string_view text) {
-    std::string result(text);
-    for (char& c : result) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return result;
-  };
-  const std::string wanted = lower(name);
-  for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
-       it.increment(error)) {
-    if (lower(it->path().filename().string()) == wanted) return it->path();
-  }
-  return exact;
 }
 
 }  // namespace recordio

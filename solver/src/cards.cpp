@@ -12,6 +12,7 @@ Card readCard(recordio::RecordUnit& unit) {
   Card card;
   card.data = std::get<std::string>(fields[0]);
   card.code = static_cast<int>(std::get<long long>(fields[1]));
+  card.origin = unit.origin();
   return card;
 }
 
@@ -25,8 +26,14 @@ std::string cardRecord(std::string_view data, int code) {
   return padded(data, kCardDataColumns) + recordio::formatI(code, 2);
 }
 
-void writeCard(recordio::RecordUnit& unit, std::string_view data, int code) {
-  unit.write(cardRecord(data, code));
+void writeCard(recordio::RecordUnit& unit, std::string_view data, int code,
+               recordio::RecordOrigin origin) {
+  unit.write(cardRecord(data, code), std::move(origin));
+}
+
+void copyRecord(recordio::RecordUnit& source, recordio::RecordUnit& target) {
+  const std::string& record = source.read();
+  target.write(record, source.origin());
 }
 
 std::string endCardRecord() { return cardRecord("", -1); }

@@ -16,6 +16,7 @@ inline constexpr std::size_t kCardDataColumns = 70;
 struct Card {
   std::string data;  // exactly 70 characters (a short line is padded with blanks)
   int code = 0;
+  recordio::RecordOrigin origin;  // the input line the card came from
 
   bool endsGroup() const { return code < 1; }
   // Whether the first `columns` data columns are all blank.
@@ -28,7 +29,11 @@ Card readCard(recordio::RecordUnit& unit);
 
 // The card as the solver writes it: 70 data columns and the code as I2.
 std::string cardRecord(std::string_view data, int code);
-void writeCard(recordio::RecordUnit& unit, std::string_view data, int code);
+// Writes a card to a scratch unit, keeping the line it came from for messages.
+void writeCard(recordio::RecordUnit& unit, std::string_view data, int code,
+               recordio::RecordOrigin origin = {});
+// Copies the next record of `source` to `target` as it stands.
+void copyRecord(recordio::RecordUnit& source, recordio::RecordUnit& target);
 
 // 70 blanks followed by "-1".
 std::string endCardRecord();

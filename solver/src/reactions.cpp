@@ -22,7 +22,7 @@ int findOrAddSpecies(const std::string& name, SpeciesTable& species) {
   }
   if (species.count >= kMaxSpecies) {
     throw recordio::IoError("species table full (" + std::to_string(kMaxSpecies) +
-                            " entries): cannot enter \"" + name + "\" from a reaction text");
+                            " entries): cannot enter " + recordio::quoted(name) + " from a reaction text");
   }
   int i = ++species.count;
   species.name[i] = name;

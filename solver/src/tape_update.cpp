@@ -11,12 +11,12 @@ namespace {
 // whose columns 1-10 are blank. A block without data (blank right after the
 // reference card) is taken out again: an empty update removes the process.
 void copyBlock(const Card& header, recordio::RecordUnit& source, recordio::RecordUnit& target) {
-  writeCard(target, header.data, 1);
-  target.write(source.read());  // reference card
+  writeCard(target, header.data, 1, header.origin);
+  copyRecord(source, target);  // reference card
   bool first = true;
   while (true) {
     Card card = readCard(source);
-    writeCard(target, card.data, card.code);
+    writeCard(target, card.data, card.code, card.origin);
     if (card.blankUpTo(10)) {
       if (first) {
         for (int i = 0; i < 3; ++i) target.backspace();
@@ -30,11 +30,11 @@ void copyBlock(const Card& header, recordio::RecordUnit& source, recordio::Recor
 // Plain copy of a whole block, codes as they stand.
 void copyBlockAsIs(const Card& header, recordio::RecordUnit& source,
                    recordio::RecordUnit& target) {
-  writeCard(target, header.data, header.code);
-  target.write(source.read());  // reference card
+  writeCard(target, header.data, header.code, header.origin);
+  copyRecord(source, target);  // reference card
   while (true) {
     Card card = readCard(source);
-    writeCard(target, card.data, card.code);
+    writeCard(target, card.data, card.code, card.origin);
     if (card.blankUpTo(10)) return;
   }
 }

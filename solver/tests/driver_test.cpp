@@ -176,7 +176,7 @@ TEST(DriverTest, FailuresKeepWhatWasWrittenAndWhatWasNotDeleted) {
   const Row rows[] = {
       {"missing tape", [](RunDirectory& d) { fs::remove(d / "Cross.tmp"); }, "Cross.tmp", false},
       {"bad parameter", [](RunDirectory& d) { d.setLine("Param.tmp", 47, "76O.0"); },
-       "Param.tmp, record 47", false},
+       "Param.tmp, line 47", false},
       {"zero mesh intervals", [](RunDirectory& d) { d.setLine("Param.tmp", 73, "0"); },
        "at least 2", false},
       {"bad field mode", [](RunDirectory& d) { d.setLine("Param.tmp", 2, "5"); }, "field mode 5",

@@ -117,12 +117,16 @@ TEST(FileSinkTest, RecordsEndWithCrLfAndReplaceOldContent) {
   writeFile(path, "old content that is longer\n");
   {
     FileSink sink(path);
+    EXPECT_EQ("", readFile(path));
     sink.put("1 first");
     sink.put(std::vector<std::string>{"", "  third"});
-    EXPECT_EQ("1 first\r\n\r\n  third\r\n", readFile(path));  // written at once
+    EXPECT_EQ("", readFile(path));  // still in the buffer
+    sink.flush();
+    EXPECT_EQ("1 first\r\n\r\n  third\r\n", readFile(path));
+    sink.put("4");
     sink.close();
   }
-  EXPECT_EQ("1 first\r\n\r\n  third\r\n", readFile(path));
+  EXPECT_EQ("1 first\r\n\r\n  third\r\n4\r\n", readFile(path));
 }
 
 TEST(FileSinkTest, UncreatableFileNamesIt) {

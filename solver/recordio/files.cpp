@@ -1,0 +1,153 @@
+// The record units that touch the file system: output files written through a
+// buffer, input files read whole, and the case-blind lookup of input names.
+// No open may block: a FIFO, a directory or a device is refused, not waited on.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+
+#include "recordio/recordio.h"
+
+namespace recordio {
+namespace {
+
+std::string kindOf(mode_t mode) {
+  if (S_ISREG(mode)) return "";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISDIR(mode)) return "a directory";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  if (S_ISSOCK(mode)) return "a socket";
+  return "not a regular file";
+}
+
+std::string notRegular(const std::string& name, const std::string& kind) {
+  return name + ": not a regular file (" + kind + ")";
+}
+
+std::string systemError() { return std::strerror(errno); }
+
+}  // namespace
+
+std::string nonRegularKind(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return "";
+  return kindOf(info.st_mode);
+}
+
+FileSink::FileSink(const std::filesystem::path& path) : name_(path.string()) {
+  if (std::string kind = nonRegularKind(path); !kind.empty()) throw IoError(notRegular(name_, kind));
+  // O_NONBLOCK: should a FIFO appear under the name after the check above, the
+  // open fails or returns at once instead of waiting for a reader.
+  descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor_ < 0) throw IoError(name_ + ": cannot create the file (" + systemError() + ")");
+  struct stat info {};
+  if (::fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(descriptor_);
+    descriptor_ = -1;
+    throw IoError(notRegular(name_, kindOf(info.st_mode)));
+  }
+  buffer_.reserve(kBufferSize);
+}
+
+FileSink::~FileSink() {
+  if (descriptor_ < 0) return;
+  try {
+    writeOut();
+  } catch (const IoError&) {
+    // The run already ends on a failure; the first one is the one reported.
+  }
+  ::close(descriptor_);
+}
+
+void FileSink::put(std::string_view record) {
+  if (descriptor_ < 0) throw IoError(name_ + ": write after close");
+  if (buffer_.size() + record.size() + 2 > kBufferSize) writeOut();
+  buffer_.append(record);
+  buffer_.append("\r\n");
+}
+
+void FileSink::flush() {
+  if (descriptor_ >= 0) writeOut();
+}
+
+void FileSink::close() {
+  if (descriptor_ < 0) return;
+  writeOut();
+  int status = ::close(descriptor_);
+  descriptor_ = -1;
+  if (status != 0) throw IoError(name_ + ": cannot close (" + systemError() + ")");
+}
+
+// What reached the file leaves the buffer, also when a later write fails, so a
+// second attempt (the destructor's) does not write it twice.
+void FileSink::writeOut() {
+  std::size_t done = 0;
+  while (done < buffer_.size()) {
+    ssize_t n = ::write(descriptor_, buffer_.data() + done, buffer_.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      const std::string reason = systemError();
+      buffer_.erase(0, done);
+      throw IoError(name_ + ": cannot write (" + reason + ")");
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  buffer_.clear();
+}
+
+RecordUnit RecordUnit::openExisting(const std::filesystem::path& path) {
+  const std::string name = path.string();
+  int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) {
+    throw IoError(name + ": the file does not exist or cannot be opened (" + systemError() + ")");
+  }
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(descriptor);
+    throw IoError(notRegular(name, kindOf(info.st_mode)));
+  }
+  std::string text;
+  char chunk[65536];
+  while (true) {
+    ssize_t n = ::read(descriptor, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      const std::string reason = systemError();
+      ::close(descriptor);
+      throw IoError(name + ": cannot read the file (" + reason + ")");
+    }
+    if (n == 0) break;
+    text.append(chunk, static_cast<std::size_t>(n));
+  }
+  ::close(descriptor);
+  return fromText(path.filename().string(), text);
+}
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+std::filesystem::path findCaseInsensitive(const std::filesystem::path& directory,
+                                          std::string_view name) {
+  std::filesystem::path exact = directory / name;
+  std::error_code error;
+  if (std::filesystem::exists(exact, error)) return exact;
+  for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
+       it.increment(error)) {
+    if (sameNameIgnoringCase(it->path().filename().string(), name)) return it->path();
+  }
+  return exact;
+}
+
+}  // namespace recordio
