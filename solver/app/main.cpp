@@ -1,6 +1,7 @@
 // Kinrun: the electron kinetics solver. Takes no arguments; reads Param.tmp,
 // React.tmp and Cross.tmp in the working directory and writes the listing and
 // the graph-data file named in Param.tmp.
+#include <csignal>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -21,6 +22,9 @@ int terminate(const std::string& message) {
 }  // namespace
 
 int main() {
+  // Past a file-size limit a write then fails with EFBIG, which is reported as
+  // any failed write is, instead of the signal ending the run without a word.
+  std::signal(SIGXFSZ, SIG_IGN);
   try {
     kinetics::DirectoryRunFiles files(std::filesystem::current_path());
     kinetics::runSolver(files);

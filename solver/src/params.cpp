@@ -20,6 +20,16 @@ std::string withoutTrailingBlanks(std::string text) {
   return text;
 }
 
+// A name is taken as the parameter file spells it, so one that a file system
+// would cut or a terminal would act on is refused rather than guessed at.
+void checkOutputName(const std::string& name, const char* what, const std::string& where) {
+  if (name.empty()) throw recordio::IoError(where + ": the " + std::string(what) + " name is empty");
+  if (recordio::hasControlByte(name)) {
+    throw recordio::IoError(where + ": the " + std::string(what) + " name " +
+                            recordio::quoted(name) + " holds a control byte");
+  }
+}
+
 using Fields = std::array<double, kMaxFieldValues + 1>;
 
 // The list whose entries define the cases: amplitudes in mode 1, E/N otherwise.
@@ -62,19 +72,26 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
   real();     // not used
   long long maxIterations = integer();
 
+  const std::size_t fieldModeRecord = reader.recordOf(0);
+  const std::size_t meshRecord = reader.recordOf(kinds.size() - 4);
+
   params.graphFileName = withoutTrailingBlanks(parameterFile.read().substr(0, 200));
+  params.graphFileNameWhere = parameterFile.where();
   params.listingFileName = withoutTrailingBlanks(parameterFile.read().substr(0, 200));
+  params.listingFileNameWhere = parameterFile.where();
   params.outputMode = static_cast<int>(std::get<long long>(reader.read("i")[0]));
 
-  const std::string& file = parameterFile.name();
   if (fieldMode < 0 || fieldMode > 2) {
-    throw recordio::IoError(file + ": field mode " + std::to_string(fieldMode) +
-                            " is not 0, 1 or 2");
+    throw recordio::IoError(parameterFile.where(fieldModeRecord) + ": field mode " +
+                            std::to_string(fieldMode) + " is not 0, 1 or 2");
   }
   if (meshIntervals < 2) {
-    throw recordio::IoError(file + ": " + std::to_string(meshIntervals) +
+    throw recordio::IoError(parameterFile.where(meshRecord) + ": " +
+                            std::to_string(meshIntervals) +
                             " mesh intervals; at least 2 are needed");
   }
+  checkOutputName(params.graphFileName, "graph-data file", params.graphFileNameWhere);
+  checkOutputName(params.listingFileName, "listing", params.listingFileNameWhere);
   params.fieldMode = static_cast<int>(fieldMode);
   params.meshIntervals = meshIntervals > kMaxMeshIntervals ? kMaxMeshIntervals
                                                            : static_cast<int>(meshIntervals);

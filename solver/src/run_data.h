@@ -36,6 +36,9 @@ struct RunParameters {
   int maxIterations = 900;
   std::string graphFileName;    // trailing blanks removed
   std::string listingFileName;  // trailing blanks removed
+  // Where the two names stand, for messages: "Param.tmp, line 77".
+  std::string graphFileNameWhere;
+  std::string listingFileNameWhere;
   int outputMode = 0;           // 0 brief, 1 full
   std::array<bool, 11> printFlags{};  // switches 1..10
 };

@@ -66,12 +66,16 @@ bool runCases(RunInput& in, RunOutputs& out) {
     writeCasePages(CasePageInput{k, in.params, in.gas, in.processes, grid, solution},
                    *out.listing);
     writeDistributionBlock(grid, *out.graph);
+    // A run stopped from now on keeps this case whole.
+    out.graph->flush();
+    out.listing->flush();
     if (!solution.converged) break;
     storeCaseResults(k, in.params, in.gas, in.processes, solution, results);
     if (caseCounter == fieldValueCount) break;
   }
 
   writeCaseTableAndTrailer(in.params, in.processes, caseCounter, results, *out.graph);
+  out.graph->close();
   out.graph.reset();
   writeSummaryTables(in.params, in.gas, in.processes, caseCounter, results, *out.listing);
   return true;
@@ -101,6 +105,8 @@ void runSolver(RunFiles& files) {
 
   // Stage 4.
   readRunParameters(parameterFile, in.params);
+  files.checkOutputs({"graph-data file", in.params.graphFileName, in.params.graphFileNameWhere},
+                     {"listing", in.params.listingFileName, in.params.listingFileNameWhere});
   files.deleteInput(kParameterFileName);
   compactAndSortFieldList(in.params);
   RunOutputs out;
@@ -117,9 +123,14 @@ void runSolver(RunFiles& files) {
   runCases(in, out);
 
   // Stage 10 (also after a fatal case set-up, which skips the rest of stages 7-9).
+  if (out.graph) out.graph->close();
   out.graph.reset();
+  // A listing that cannot be written out must fail the run while its inputs
+  // are still there.
+  out.listing->flush();
   files.deleteInput(kDeckFileName);
   files.deleteInput(kTapeFileName);
+  out.listing->close();
   out.listing.reset();
 }
 

@@ -17,26 +17,43 @@ inline constexpr std::string_view kTapeFileName = "Cross.tmp";
 inline constexpr std::string_view kDeckFileName = "React.tmp";
 inline constexpr std::string_view kParameterFileName = "Param.tmp";
 
+// An output name as the parameter file gives it.
+struct OutputName {
+  const char* role = "";  // "graph-data file" or "listing", for messages
+  std::string name;
+  std::string where;  // "Param.tmp, line 77"
+};
+
 class RunFiles {
  public:
   virtual ~RunFiles() = default;
   // The whole input file; throws recordio::IoError when it does not exist.
   virtual recordio::RecordUnit openInput(std::string_view name) = 0;
   virtual void deleteInput(std::string_view name) = 0;
+  // Throws recordio::IoError, before anything is deleted or created, when an
+  // output name names one of the three input files, when both name the same
+  // file, or when one exists and is not a regular file.
+  virtual void checkOutputs(const OutputName& graph, const OutputName& listing) = 0;
   // An output file created or replaced; throws recordio::IoError when it cannot be.
   virtual std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) = 0;
 };
 
 // Files of a working directory. Input names are matched without regard to
-// case; relative output names are taken relative to the directory.
+// case; relative output names are taken relative to the directory. Two names
+// name the same file when their paths, symbolic links resolved, differ at most
+// in the case of the file name (as input names are matched), or when both
+// exist and are one file.
 class DirectoryRunFiles : public RunFiles {
  public:
   explicit DirectoryRunFiles(std::filesystem::path directory) : directory_(std::move(directory)) {}
   recordio::RecordUnit openInput(std::string_view name) override;
   void deleteInput(std::string_view name) override;
+  void checkOutputs(const OutputName& graph, const OutputName& listing) override;
   std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) override;
 
  private:
+  std::filesystem::path outputPath(const std::string& name) const;
+
   std::filesystem::path directory_;
 };
 
