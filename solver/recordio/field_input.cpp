@@ -20,7 +20,7 @@ std::string withoutBlanks(std::string_view field) {
 bool isDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
 [[noreturn]] void badField(std::string_view field, const char* kind) {
-  throw IoError("cannot convert " + quoted(field) + " to " + kind);
+  throw IoError("cannot convert " + recordio::quoted(field) + " to " + kind);
 }
 
 }  // namespace

@@ -43,7 +43,8 @@ const std::string& RecordUnit::read() {
   if (atEnd()) {
     std::string message = name_ + ": end of file reached during a read";
     if (const RecordOrigin& last = origin(records_.size()); last.known()) {
-      message += " (after line " + std::to_string(last.line) + " of " + *last.file + ")";
+      message += " (after line " + std::to_string(last.line);
+      message += *last.file == name_ ? ")" : " of " + *last.file + ")";
     }
     throw IoError(message);
   }

@@ -1,88 +1,19 @@
 // The run as a whole: file life cycle, failures and the order of the listing.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
+#include <functional>
 
-#include "src/run_driver.h"
+#include "run_directory.h"
 
 using namespace kinetics;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> crlfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-// A working directory holding a copy of the bundled three input files.
-class RunDirectory {
- public:
-  RunDirectory() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("kinrun_") + test->test_suite_name() + "_" + test->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-    for (const char* name : {"Param.tmp", "React.tmp", "Cross.tmp"}) {
-      fs::copy_file(fs::path(SOLVER_TEST_DATA) / "input" / "basic" / name, path_ / name);
-    }
-  }
-  ~RunDirectory() { fs::remove_all(path_); }
-  const fs::path& path() const { return path_; }
-  fs::path operator/(const std::string& name) const { return path_ / name; }
-  bool has(const std::string& name) const { return fs::exists(path_ / name); }
-
-  // Replaces line `number` (1-based) of an input file.
-  void setLine(const std::string& file, std::size_t number, const std::string& text) {
-    std::vector<std::string> lines = crlfLines(readFile(path_ / file));
-    lines.at(number - 1) = text;
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    writeFile(path_ / file, bytes);
-  }
-
-  void run() {
-    DirectoryRunFiles files(path_);
-    runSolver(files);
-  }
-
-  // Runs the program itself; returns its exit status, stderr in `errors`.
-  int runProgram(std::string& errors) const {
-    std::string command = "cd '" + path_.string() + "' && '" + KINRUN_PROGRAM +
-                          "' > stdout.txt 2> stderr.txt";
-    int status = std::system(command.c_str());
-    errors = readFile(path_ / "stderr.txt");
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
- private:
-  fs::path path_;
-};
+using runtest::crlfLines;
+using runtest::readFile;
+using runtest::RunDirectory;
+using runtest::writeFile;
 
 std::string failureOf(RunDirectory& dir) {
   try {

@@ -90,6 +90,41 @@ TEST(RecordUnitTest, FormattedReadFailureNamesUnitAndRecord) {
   EXPECT_NE(message.find("React.tmp, record 2"), std::string::npos) << message;
 }
 
+TEST(RecordUnitTest, CopiedRecordKeepsTheLineItCameFrom) {
+  RecordUnit deck = RecordUnit::fromText("React.tmp", "first\r\nsecond\n        1x\n");
+  RecordUnit group("React.tmp card group");
+  deck.read();
+  deck.read();
+  const std::string copied = deck.read();
+  group.write(copied, deck.origin());
+  group.write("made here");
+  group.rewind();
+  EXPECT_EQ("React.tmp, line 3: cannot convert \"1x\" to an integer",
+            messageOf([&] { group.read(Format("8X,I2")); }));
+  EXPECT_EQ("React.tmp card group, record 2", (group.read(), group.where()));
+  EXPECT_EQ("React.tmp card group: end of file reached during a read",
+            messageOf([&] { group.read(); }));
+  EXPECT_EQ("React.tmp: end of file reached during a read (after line 3)",
+            messageOf([&] { deck.read(); }));
+}
+
+TEST(QuotedTest, ControlBytesAreEscapedAndLongTextsCut) {
+  const struct {
+    std::string text;
+    std::string expected;
+  } rows[] = {
+      {"1.0x0", "\"1.0x0\""},
+      {std::string("a\0b", 3), "\"a\\x00b\""},
+      {"\x01\t\x1f\x7f", "\"\\x01\\x09\\x1F\\x7F\""},
+      {"caf\xC3\xA9 \\", "\"caf\xC3\xA9 \\\""},  // UTF-8 and backslash kept
+      {std::string(80, 'x'), "\"" + std::string(80, 'x') + "\""},
+      {std::string(81, 'x'), "\"" + std::string(80, 'x') + "\"..."},
+      // A cut does not split the two bytes of an e-acute.
+      {std::string(79, 'x') + "\xC3\xA9", "\"" + std::string(79, 'x') + "\"..."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.expected, recordio::quoted(row.text)) << row.text;
+}
+
 TEST(ListReaderTest, ValuesSpanRecordsAndNextReadStartsOnANewRecord) {
   RecordUnit unit("Param.tmp");
   for (const char* line : {"1 2.5, 3", "4", "5 6 7", " 9 ,"}) unit.write(line);
@@ -127,6 +162,27 @@ TEST(FileSinkTest, RecordsEndWithCrLfAndReplaceOldContent) {
     sink.close();
   }
   EXPECT_EQ("1 first\r\n\r\n  third\r\n4\r\n", readFile(path));
+}
+
+TEST(FileSinkTest, BufferIsWrittenOutWhenFullAndWhenTheSinkIsDestroyed) {
+  TempDir dir;
+  fs::path path = dir.path() / "out.gdt";
+  const std::string record(998, 'x');  // 1000 bytes with CR LF
+  const std::size_t perBuffer = FileSink::kBufferSize / 1000;
+  {
+    FileSink sink(path);
+    for (std::size_t i = 0; i <= perBuffer; ++i) sink.put(record);
+    EXPECT_EQ(perBuffer * 1000, readFile(path).size());  // one full buffer
+    sink.put("last");
+  }
+  EXPECT_EQ((perBuffer + 1) * 1000 + 6, readFile(path).size());
+}
+
+TEST(FileSinkTest, NameOfADirectoryIsRefused) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "out.lst");
+  EXPECT_EQ((dir.path() / "out.lst").string() + ": not a regular file (a directory)",
+            messageOf([&] { FileSink sink(dir.path() / "out.lst"); }));
 }
 
 TEST(FileSinkTest, UncreatableFileNamesIt) {

@@ -1,0 +1,309 @@
+// Runs on input a user or a batch script may get wrong, and on outputs that
+// cannot be written: each ends with status 2 and a message that names the file
+// and the line, loses no input it has not read, corrupts no file and never
+// blocks on one.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "run_directory.h"
+
+namespace {
+
+using runtest::crlfLines;
+using runtest::readFile;
+using runtest::RunDirectory;
+using runtest::writeFile;
+namespace fs = std::filesystem;
+
+const std::string kTerminated = "\nProgram Terminated with exit code 2\n";
+
+// The bytes of a regular file; reading a FIFO would block the test.
+std::string contentOf(const fs::path& path) {
+  return fs::is_regular_file(path) ? readFile(path) : "(not a regular file)";
+}
+
+struct Inputs {
+  std::string param, deck, tape;
+  explicit Inputs(const RunDirectory& dir)
+      : param(contentOf(dir / "Param.tmp")),
+        deck(contentOf(dir / "React.tmp")),
+        tape(contentOf(dir / "Cross.tmp")) {}
+};
+
+// A refused run: status 2 and exactly `message`, every input as it was, and no
+// output created.
+void expectRefused(RunDirectory& dir, const std::string& message, const char* what) {
+  const Inputs before(dir);
+  const bool graphExisted = dir.has("out.gdt");
+  const bool listingExisted = dir.has("out.lst");
+  runtest::ProgramEnd end = dir.runProgram();
+  EXPECT_EQ(2, end.status) << what;
+  EXPECT_EQ(0, end.signal) << what;
+  EXPECT_EQ(message + kTerminated, end.errors) << what;
+  const Inputs after(dir);
+  EXPECT_EQ(before.param, after.param) << what;
+  EXPECT_EQ(before.deck, after.deck) << what;
+  EXPECT_EQ(before.tape, after.tape) << what;
+  EXPECT_EQ(graphExisted, dir.has("out.gdt")) << what;
+  EXPECT_EQ(listingExisted, dir.has("out.lst")) << what;
+}
+
+}  // namespace
+
+TEST(OutputNameTest, NameThatWouldDestroyAFileIsRefusedBeforeAnythingIsDeleted) {
+  struct Row {
+    const char* what;
+    std::size_t line;  // 77 graph-data file, 78 listing
+    std::string name;
+    std::function<void(RunDirectory&)> prepare;
+    std::string message;
+  };
+  const auto nothing = [](RunDirectory&) {};
+  const Row rows[] = {
+      {"deck", 77, "React.tmp", nothing,
+       "Param.tmp, line 77: the graph-data file \"React.tmp\" would overwrite the input file "
+       "React.tmp"},
+      {"tape, other case", 78, "cross.TMP", nothing,
+       "Param.tmp, line 78: the listing \"cross.TMP\" would overwrite the input file Cross.tmp"},
+      {"parameter file by a longer path", 77, "./sub/../PARAM.tmp",
+       [](RunDirectory& d) { fs::create_directory(d / "sub"); },
+       "Param.tmp, line 77: the graph-data file \"./sub/../PARAM.tmp\" would overwrite the input "
+       "file Param.tmp"},
+      {"link to the deck", 77, "link.gdt",
+       [](RunDirectory& d) { fs::create_symlink("React.tmp", d / "link.gdt"); },
+       "Param.tmp, line 77: the graph-data file \"link.gdt\" would overwrite the input file "
+       "React.tmp"},
+      {"both outputs one file", 78, "out.gdt", nothing,
+       "Param.tmp, line 78: the listing \"out.gdt\" names the same file as the graph-data file "
+       "(Param.tmp, line 77)"},
+      {"both outputs one file, other case", 78, "OUT.GDT", nothing,
+       "Param.tmp, line 78: the listing \"OUT.GDT\" names the same file as the graph-data file "
+       "(Param.tmp, line 77)"},
+      {"NUL", 77, std::string("Exa\0mple.gdt", 12), nothing,
+       "Param.tmp, line 77: the graph-data file name \"Exa\\x00mple.gdt\" holds a control byte"},
+      {"0x01", 78, "out\x01.lst", nothing,
+       "Param.tmp, line 78: the listing name \"out\\x01.lst\" holds a control byte"},
+      {"tab", 78, "out\t.lst", nothing,
+       "Param.tmp, line 78: the listing name \"out\\x09.lst\" holds a control byte"},
+      {"DEL", 77, "out.gdt\x7f", nothing,
+       "Param.tmp, line 77: the graph-data file name \"out.gdt\\x7F\" holds a control byte"},
+      {"blank", 77, "    ", nothing, "Param.tmp, line 77: the graph-data file name is empty"},
+      {"FIFO", 77, "out.gdt", [](RunDirectory& d) { ::mkfifo((d / "out.gdt").c_str(), 0644); },
+       "Param.tmp, line 77: the graph-data file \"out.gdt\" exists and is not a regular file (a "
+       "FIFO)"},
+      {"directory", 78, "out.lst", [](RunDirectory& d) { fs::create_directory(d / "out.lst"); },
+       "Param.tmp, line 78: the listing \"out.lst\" exists and is not a regular file (a "
+       "directory)"},
+      {"device", 78, "/dev/null", nothing,
+       "Param.tmp, line 78: the listing \"/dev/null\" exists and is not a regular file (a "
+       "device)"},
+  };
+  for (const Row& row : rows) {
+    RunDirectory dir;
+    row.prepare(dir);
+    dir.setLine("Param.tmp", row.line, row.name);
+    expectRefused(dir, row.message, row.what);
+  }
+}
+
+TEST(OutputNameTest, NameInUtf8IsTaken) {
+  RunDirectory dir;
+  dir.setLine("Param.tmp", 77, "Ergebnis \xC3\xA4.gdt");
+  std::string errors;
+  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
+  EXPECT_FALSE(readFile(dir / "Ergebnis \xC3\xA4.gdt").empty());
+}
+
+TEST(InputFileTest, InputThatIsNotARegularFileIsRefusedAtOnce) {
+  struct Row {
+    const char* name;
+    std::function<void(const fs::path&)> make;
+    const char* kind;
+  };
+  const auto fifo = [](const fs::path& p) { ::mkfifo(p.c_str(), 0644); };
+  const auto directory = [](const fs::path& p) { fs::create_directory(p); };
+  const Row rows[] = {
+      {"Param.tmp", fifo, "a FIFO"},
+      {"React.tmp", fifo, "a FIFO"},
+      {"Cross.tmp", directory, "a directory"},
+  };
+  for (const Row& row : rows) {
+    RunDirectory dir;
+    fs::remove(dir / row.name);
+    row.make(dir / row.name);
+    expectRefused(dir, (dir / row.name).string() + ": not a regular file (" + row.kind + ")",
+                  row.name);
+    EXPECT_TRUE(dir.has("Param.tmp") && dir.has("React.tmp") && dir.has("Cross.tmp")) << row.name;
+  }
+}
+
+// The message of a bad record names the file and the line a user finds it on,
+// also when the record reached the solver inside a card group or through the
+// tape update; a quoted field shows control bytes escaped and at most 80 bytes.
+TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
+  const std::string card5 = "AR*      0.000E+00    11.500    40.000                                +1";
+  struct Row {
+    const char* what;
+    std::function<void(RunDirectory&)> change;
+    std::string message;
+    bool parametersRead;
+  };
+  const Row rows[] = {
+      {"species card",
+       [&](RunDirectory& d) { d.setLine("React.tmp", 5, "AR*      0.0x0E+00" + card5.substr(18)); },
+       "React.tmp, line 5: cannot convert \" 0.0x0E+00\" to a number", true},
+      {"NUL and DEL in a field",
+       [&](RunDirectory& d) {
+         d.setLine("React.tmp", 5, std::string("AR*      0.0\0\x7f" "E+00", 18) + card5.substr(18));
+       },
+       "React.tmp, line 5: cannot convert \" 0.0\\x00\\x7FE+00\" to a number", true},
+      {"reaction card code",
+       [](RunDirectory& d) { d.setLine("React.tmp", 2, "AR + E ^ AR* + E" + std::string(54, ' ') + "x1"); },
+       "React.tmp, line 2: cannot convert \"x1\" to an integer", false},
+      {"tape value",
+       [](RunDirectory& d) {
+         d.setLine("Cross.tmp", 4,
+                   "     6.000     6.000     6.0y0     6.000     6.000     6.000           1");
+       },
+       "Cross.tmp, line 4: cannot convert \"     6.0y0\" to a number", true},
+      {"tape-update block in the deck",
+       [](RunDirectory& d) {
+         // The tape's momentum-transfer block as an update group ahead of the
+         // deck (its blank last card with code 1), with a bad sigma on line 4.
+         std::vector<std::string> tape = crlfLines(readFile(d / "Cross.tmp"));
+         tape[3].replace(25, 5, "6.0z0");
+         std::string update;
+         for (int i = 0; i < 4; ++i) update += tape[i] + "\r\n";
+         update += std::string(70, ' ') + " 1\r\n";
+         writeFile(d / "React.tmp", update + readFile(d / "React.tmp"));
+       },
+       "React.tmp, line 4: cannot convert \"     6.0z0\" to a number", true},
+      {"long field in the parameter file",
+       [](RunDirectory& d) { d.setLine("Param.tmp", 47, std::string(60, '7') + std::string(40, 'x')); },
+       "Param.tmp, line 47: cannot convert \"" + std::string(60, '7') + std::string(20, 'x') +
+           "\"... to a number",
+       false},
+      {"field mode", [](RunDirectory& d) { d.setLine("Param.tmp", 2, "5"); },
+       "Param.tmp, line 2: field mode 5 is not 0, 1 or 2", false},
+      {"deck ends inside the species group",
+       [](RunDirectory& d) {
+         std::string deck = readFile(d / "React.tmp");
+         writeFile(d / "React.tmp", deck.substr(0, deck.size() - 74));
+       },
+       "React.tmp: end of file reached during a read (after line 5)", true},
+  };
+  for (const Row& row : rows) {
+    RunDirectory dir;
+    row.change(dir);
+    runtest::ProgramEnd end = dir.runProgram();
+    EXPECT_EQ(2, end.status) << row.what;
+    EXPECT_EQ(row.message + kTerminated, end.errors) << row.what;
+    EXPECT_EQ(!row.parametersRead, dir.has("Param.tmp")) << row.what;
+    EXPECT_EQ(row.parametersRead, dir.has("out.gdt")) << row.what;
+    EXPECT_TRUE(dir.has("React.tmp") && dir.has("Cross.tmp")) << row.what;
+  }
+}
+
+// A write past a file-size limit fails as on a full disk: status 2 and the
+// message, no signal; what was written before stays, byte for byte.
+TEST(WriteFailureTest, FileSizeLimitInTheMiddleOfEachOutput) {
+  struct Row {
+    const char* deck;
+    const char* fullListing;  // line 79 of Param.tmp: output mode
+    const char* failing;      // the output that meets the limit
+    const char* other;
+    rlim_t limit;
+  };
+  const Row rows[] = {
+      // 645 KB of graph data, a 30 KB listing.
+      {"decks/write21", "0", "Write21.gdt", "Write21.lst", 300000},
+      // A 12.8 KB graph-data file, a 14.9 KB full listing.
+      {"input/basic", "1", "out.lst", "out.gdt", 13500},
+  };
+  for (const Row& row : rows) {
+    RunDirectory whole(row.deck);
+    whole.setLine("Param.tmp", 79, row.fullListing);
+    std::string errors;
+    ASSERT_EQ(0, whole.runProgram(errors)) << errors;
+    const std::string failing = readFile(whole / row.failing);
+    const std::string other = readFile(whole / row.other);
+    ASSERT_GT(failing.size(), row.limit) << row.failing;
+    ASSERT_LT(other.size(), row.limit) << row.other;
+
+    RunDirectory dir(row.deck);
+    dir.setLine("Param.tmp", 79, row.fullListing);
+    runtest::ProgramEnd end = dir.runProgram(row.limit);
+    EXPECT_EQ(0, end.signal) << row.failing;
+    EXPECT_EQ(2, end.status) << row.failing;
+    EXPECT_EQ((dir / row.failing).string() + ": cannot write (File too large)" + kTerminated,
+              end.errors);
+    EXPECT_EQ(failing.substr(0, row.limit), readFile(dir / row.failing));
+    const std::string written = readFile(dir / row.other);
+    EXPECT_EQ(other.substr(0, written.size()), written) << row.other;
+    EXPECT_FALSE(dir.has("Param.tmp"));
+    EXPECT_TRUE(dir.has("React.tmp") && dir.has("Cross.tmp"));
+  }
+}
+
+// Both outputs reach their files at the end of every case, so a run stopped
+// later (a signal, a failure) keeps every complete case.
+TEST(CaseOutputTest, BothOutputsAreWrittenOutAtTheEndOfEveryCase) {
+  // Record counts of each output at each flush.
+  struct CountingSink : recordio::MemorySink {
+    std::vector<std::size_t>* flushes;
+    explicit CountingSink(std::vector<std::size_t>* f) : flushes(f) {}
+    void flush() override { flushes->push_back(records.size()); }
+  };
+  struct Files : kinetics::DirectoryRunFiles {
+    using DirectoryRunFiles::DirectoryRunFiles;
+    std::vector<std::size_t> graph, listing;
+    std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) override {
+      return std::make_unique<CountingSink>(name == "out.gdt" ? &graph : &listing);
+    }
+  };
+  RunDirectory dir;
+  dir.setLine("Param.tmp", 79, "1");  // full listing: pages for every case
+  Files files(dir.path());
+  kinetics::runSolver(files);
+  // Header 8 + P + 4 + NF lines with P = 1 process and NF = 2 field values,
+  // then per case 2 NP lines with NP = 201 points.
+  EXPECT_EQ((std::vector<std::size_t>{15 + 402, 15 + 2 * 402}), files.graph);
+  ASSERT_EQ(3u, files.listing.size());  // after each case, and before the inputs are deleted
+  EXPECT_LT(files.listing[0], files.listing[1]);
+}
+
+TEST(CaseOutputTest, RunStoppedBySigtermKeepsItsCompleteCases) {
+  RunDirectory whole("decks/write21");
+  std::string errors;
+  ASSERT_EQ(0, whole.runProgram(errors)) << errors;
+  const std::string full = readFile(whole / "Write21.gdt");
+
+  RunDirectory dir("decks/write21");
+  const pid_t child = dir.startProgram();
+  // The graph-data file stays empty until the first case is complete.
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  std::error_code error;
+  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
+    if (std::chrono::steady_clock::now() > until) break;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  ::kill(child, SIGTERM);
+  runtest::ProgramEnd end = dir.waitForProgram(child);
+  if (end.signal != SIGTERM) GTEST_SKIP() << "the run ended before the signal";
+
+  const std::string kept = readFile(dir / "Write21.gdt");
+  EXPECT_EQ(full.substr(0, kept.size()), kept);
+  // Header: 8 + P + 4 + NF lines (NP, NF and P on lines 6 to 8); then blocks
+  // of 2 NP lines, whole ones only.
+  const std::vector<std::string> lines = crlfLines(kept);
+  ASSERT_GT(lines.size(), 8u);
+  const std::size_t np = std::stoul(lines[5]), nf = std::stoul(lines[6]), p = std::stoul(lines[7]);
+  const std::size_t header = 8 + p + 4 + nf;
+  ASSERT_GT(lines.size(), header);
+  EXPECT_EQ(0u, (lines.size() - header) % (2 * np)) << lines.size() << " lines";
+}
