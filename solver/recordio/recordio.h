@@ -193,6 +193,22 @@ struct RecordOrigin {
   bool known() const { return file != nullptr && line > 0; }
 };
 
+// "React.tmp, line 6" for a known origin.
+std::string describe(const RecordOrigin& origin);
+
+// Returns action(); an IoError it throws is thrown again with the file and line
+// of `origin` in front, for failures found in a record after it was read (a
+// reaction text whose species no longer fit, say).
+template <class Action>
+auto atOrigin(const RecordOrigin& origin, Action&& action) -> decltype(action()) {
+  try {
+    return action();
+  } catch (const IoError& error) {
+    if (!origin.known()) throw;
+    throw IoError(describe(origin) + ": " + error.what());
+  }
+}
+
 // A sequential unit held in memory: an input file read whole (line ends CR LF
 // or LF), or a scratch file. Supports read, write at the current position (which
 // truncates what follows, as a sequential file does), rewind and backspace.

@@ -7,6 +7,10 @@ void RecordSink::put(const std::vector<std::string>& records) {
   for (const std::string& record : records) put(std::string_view(record));
 }
 
+std::string describe(const RecordOrigin& origin) {
+  return *origin.file + ", line " + std::to_string(origin.line);
+}
+
 RecordUnit::RecordUnit(std::string name) : name_(std::move(name)) {}
 
 RecordUnit RecordUnit::fromText(std::string name, std::string_view text) {
@@ -35,7 +39,7 @@ const RecordOrigin& RecordUnit::origin(std::size_t number) const {
 std::string RecordUnit::where(std::size_t number) const {
   if (number == 0) number = position_;
   const RecordOrigin& from = origin(number);
-  if (from.known()) return *from.file + ", line " + std::to_string(from.line);
+  if (from.known()) return describe(from);
   return name_ + ", record " + std::to_string(number);
 }
 

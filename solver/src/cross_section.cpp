@@ -80,6 +80,7 @@ const CrossSectionTape::Block* CrossSectionTape::block(std::size_t index,
     }
     Block next;
     next.text = std::get<std::string>(header[0]);
+    next.origin = unit_.origin();
     next.unitFactor = std::get<double>(header[1]);
     if (next.unitFactor == 0.0) next.unitFactor = 1.0;
     unit_.read();  // reference card
@@ -99,7 +100,7 @@ const CrossSectionTape::Block* CrossSectionTape::block(std::size_t index,
   if (index >= blocks_.size()) return nullptr;
   Block& found = blocks_[index];
   if (!found.keysKnown) {
-    found.keys = keysOf(found.text);
+    found.keys = recordio::atOrigin(found.origin, [&] { return keysOf(found.text); });
     found.keysKnown = true;
   }
   return &found;

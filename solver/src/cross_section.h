@@ -77,6 +77,7 @@ class CrossSectionTape {
 
   struct Block {
     std::string text;         // columns 1-54 of the header
+    recordio::RecordOrigin origin;  // the header's line, for messages
     double unitFactor = 1.0;  // 0 read as 1.0
     ReactionKeys keys;
     std::vector<double> energies;  // the values of the energy cards, card by card, 7 each

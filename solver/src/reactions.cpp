@@ -98,7 +98,10 @@ int readReactionCards(recordio::RecordUnit& deckGroup, ProcessTable& processes) 
   while (true) {
     Card card = readCard(deckGroup);
     if (card.endsGroup()) return stored;
-    if (stored < kMaxProcesses) processes.deckCards[++stored] = card.data;
+    if (stored < kMaxProcesses) {
+      processes.deckCards[++stored] = card.data;
+      processes.deckCardOrigins[stored] = card.origin;
+    }
   }
 }
 
@@ -146,10 +149,12 @@ bool namesCardSpecies(const ParsedReaction& parsed, int cardSpeciesCount) {
 // Next tape block as a candidate: its header text; the rest of the block
 // (reference card, then cards through the first with columns 1-8 blank) is
 // skipped. False at a header whose code is below 1.
-bool nextTapeCandidate(recordio::RecordUnit& tape, std::string& text) {
+bool nextTapeCandidate(recordio::RecordUnit& tape, std::string& text,
+                       recordio::RecordOrigin& origin) {
   Card header = readCard(tape);
   if (header.endsGroup()) return false;
   text = header.data;
+  origin = header.origin;
   tape.read();  // reference card
   while (!readCard(tape).blankUpTo(8)) {
   }
@@ -170,18 +175,20 @@ void buildProcessTable(int cardsStored, const GasComposition& gas, SpeciesTable&
   int deckSlot = 0;
   while (true) {
     std::string text;
+    recordio::RecordOrigin origin;
     int slot = 0;
     if (fromDeck) {
       if (deckSlot == kMaxProcesses) break;
       slot = ++deckSlot;
       text = processes.deckCards[slot];
+      origin = processes.deckCardOrigins[slot];
     } else {
-      if (!nextTapeCandidate(workingTape, text)) break;
+      if (!nextTapeCandidate(workingTape, text, origin)) break;
       slot = kept + 1;
     }
     if (kept == kMaxProcesses) break;
 
-    ParsedReaction parsed = parseReaction(text, species);
+    ParsedReaction parsed = recordio::atOrigin(origin, [&] { return parseReaction(text, species); });
     if (parsed.leftKey == parsed.rightKey) continue;
     if (!namesCardSpecies(parsed, gas.cardSpeciesCount)) continue;
     double energySum = 0.0;

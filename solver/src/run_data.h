@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "recordio/recordio.h"
+
 namespace kinetics {
 
 inline constexpr int kMaxFieldValues = 21;
@@ -83,6 +85,7 @@ struct ProcessTable {
   std::array<int, kMaxProcesses + 2> source{};
   // DeckCards: 206 slots of reaction text (70 characters), blank at the start.
   std::array<std::string, kMaxProcesses + 1> deckCards{};
+  std::array<recordio::RecordOrigin, kMaxProcesses + 1> deckCardOrigins{};  // for messages
   // Key pair of each process (from its reaction text), for the cross-section search.
   std::array<long long, kMaxProcesses + 2> leftKey{};
   std::array<long long, kMaxProcesses + 2> rightKey{};

@@ -54,7 +54,8 @@ struct KeyPair {
 };
 
 KeyPair keysOf(const Card& header, SpeciesTable& names) {
-  ParsedReaction parsed = parseReaction(header.data, names);
+  ParsedReaction parsed =
+      recordio::atOrigin(header.origin, [&] { return parseReaction(header.data, names); });
   return {parsed.leftKey, parsed.rightKey};
 }
 

@@ -208,3 +208,23 @@ TEST(ProcessTableTest, At206ProcessesFurtherTapeBlocksAreIgnored) {
   EXPECT_EQ(206, f.table.count);
   EXPECT_EQ(padded("MOMENTUM TRANSFER COLLISIONS", 32), f.table.name[207]);
 }
+
+TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheReactionCard) {
+  TableFixture f;
+  SpeciesTable& species = f.g.species;
+  for (int i = species.count + 1; i <= kMaxSpecies; ++i) species.name[i] = name8("S" + std::to_string(i));
+  species.count = kMaxSpecies;
+  recordio::RecordUnit group = recordio::RecordUnit::fromText(
+      "React.tmp", cardRecord("AR + E ^ AR* + E", 1) + "\n" + cardRecord("AR + E ^ NEW + E", 1) +
+                       "\n" + endCardRecord() + "\n");
+  const int stored = readReactionCards(group, f.table);
+  std::string message = "(no failure)";
+  try {
+    buildProcessTable(stored, f.g.gas, species, f.tape, f.table);
+  } catch (const recordio::IoError& e) {
+    message = e.what();
+  }
+  EXPECT_EQ("React.tmp, line 2: species table full (250 entries): cannot enter \"NEW     \" from "
+            "a reaction text",
+            message);
+}
