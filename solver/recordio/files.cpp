@@ -65,7 +65,8 @@ FileSink::~FileSink() {
 void FileSink::put(std::string_view record) {
   if (descriptor_ < 0) throw IoError(name_ + ": write after close");
   if (buffer_.size() + record.size() + 2 > kBufferSize) writeOut();
-  buffer_.append(record);
+  // An empty record may have no data pointer at all.
+  if (!record.empty()) buffer_.append(record.data(), record.size());
   buffer_.append("\r\n");
 }
 
