@@ -101,8 +101,15 @@ void chooseComponents(const SpeciesTable& species, double sum, GasComposition& g
 
 void readSpeciesGroup(recordio::RecordUnit& deckGroup, RunParameters& params,
                       SpeciesTable& species, GasComposition& gas) {
-  const std::string file = "React.tmp (species cards)";
   readCards(deckGroup, params, species);
+  // A failure of the group as a whole names the lines the group spans.
+  const recordio::RecordOrigin& first = deckGroup.origin(1);
+  const recordio::RecordOrigin& last = deckGroup.origin();
+  const std::string file =
+      first.known() && last.known()
+          ? *first.file + ", lines " + std::to_string(first.line) + "-" +
+                std::to_string(last.line) + " (species cards)"
+          : "React.tmp (species cards)";
   linkRotationalAmounts(species);
 
   double sum = 0.0;

@@ -162,6 +162,11 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
          d.setLine("React.tmp", 5, std::string("AR*      0.0\0\x7f" "E+00", 18) + card5.substr(18));
        },
        "React.tmp, line 5: cannot convert \" 0.0\\x00\\x7FE+00\" to a number", true},
+      {"species group as a whole",
+       [](RunDirectory& d) {
+         d.setLine("React.tmp", 4, "AR       0.000E+00     0.000    40.000" + std::string(32, ' ') + "+1");
+       },
+       "React.tmp, lines 4-6 (species cards): no species card gives a positive amount", true},
       {"reaction card code",
        [](RunDirectory& d) { d.setLine("React.tmp", 2, "AR + E ^ AR* + E" + std::string(54, ' ') + "x1"); },
        "React.tmp, line 2: cannot convert \"x1\" to an integer", false},
