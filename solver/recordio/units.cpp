@@ -3,6 +3,20 @@
 
 namespace recordio {
 
+namespace {
+
+// "<unit>: end of file reached during <what> (after line 38)".
+std::string endOfFile(const RecordUnit& unit, const std::string& what) {
+  std::string message = unit.name() + ": end of file reached during " + what;
+  if (const RecordOrigin& last = unit.origin(unit.size()); last.known()) {
+    message += " (after line " + std::to_string(last.line);
+    message += *last.file == unit.name() ? ")" : " of " + *last.file + ")";
+  }
+  return message;
+}
+
+}  // namespace
+
 void RecordSink::put(const std::vector<std::string>& records) {
   for (const std::string& record : records) put(std::string_view(record));
 }
@@ -44,14 +58,7 @@ std::string RecordUnit::where(std::size_t number) const {
 }
 
 const std::string& RecordUnit::read() {
-  if (atEnd()) {
-    std::string message = name_ + ": end of file reached during a read";
-    if (const RecordOrigin& last = origin(records_.size()); last.known()) {
-      message += " (after line " + std::to_string(last.line);
-      message += *last.file == name_ ? ")" : " of " + *last.file + ")";
-    }
-    throw IoError(message);
-  }
+  if (atEnd()) throw IoError(endOfFile(*this, "a read"));
   return records_[position_++];
 }
 
@@ -78,8 +85,7 @@ std::vector<Value> ListReader::read(std::string_view kinds) {
   records_.clear();
   while (values.size() < kinds.size()) {
     if (unit_.atEnd()) {
-      throw IoError(unit_.name() + ": end of file reached during a read of " +
-                    std::to_string(kinds.size()) + " values");
+      throw IoError(endOfFile(unit_, "a read of " + std::to_string(kinds.size()) + " values"));
     }
     const std::string& record = unit_.read();
     std::size_t i = 0;

@@ -195,6 +195,14 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
        false},
       {"field mode", [](RunDirectory& d) { d.setLine("Param.tmp", 2, "5"); },
        "Param.tmp, line 2: field mode 5 is not 0, 1 or 2", false},
+      {"parameter file ends inside the list",
+       [](RunDirectory& d) {
+         const std::string param = readFile(d / "Param.tmp");
+         std::size_t end = 0;
+         for (int line = 0; line < 40; ++line) end = param.find('\n', end) + 1;
+         writeFile(d / "Param.tmp", param.substr(0, end));
+       },
+       "Param.tmp: end of file reached during a read of 75 values (after line 40)", false},
       {"deck ends inside the species group",
        [](RunDirectory& d) {
          std::string deck = readFile(d / "React.tmp");
