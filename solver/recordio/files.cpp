@@ -38,7 +38,9 @@ std::string nonRegularKind(const std::filesystem::path& path) {
 }
 
 FileSink::FileSink(const std::filesystem::path& path) : name_(path.string()) {
-  if (std::string kind = nonRegularKind(path); !kind.empty()) throw IoError(notRegular(name_, kind));
+  if (std::string kind = nonRegularKind(path); !kind.empty()) {
+    throw IoError(notRegular(name_, kind));
+  }
   // O_NONBLOCK: should a FIFO appear under the name after the check above, the
   // open fails or returns at once instead of waiting for a reader.
   descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);

@@ -23,7 +23,9 @@ std::string withoutTrailingBlanks(std::string text) {
 // A name is taken as the parameter file spells it, so one that a file system
 // would cut or a terminal would act on is refused rather than guessed at.
 void checkOutputName(const std::string& name, const char* what, const std::string& where) {
-  if (name.empty()) throw recordio::IoError(where + ": the " + std::string(what) + " name is empty");
+  if (name.empty()) {
+    throw recordio::IoError(where + ": the " + std::string(what) + " name is empty");
+  }
   if (recordio::hasControlByte(name)) {
     throw recordio::IoError(where + ": the " + std::string(what) + " name " +
                             recordio::quoted(name) + " holds a control byte");

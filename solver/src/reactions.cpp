@@ -22,7 +22,8 @@ int findOrAddSpecies(const std::string& name, SpeciesTable& species) {
   }
   if (species.count >= kMaxSpecies) {
     throw recordio::IoError("species table full (" + std::to_string(kMaxSpecies) +
-                            " entries): cannot enter " + recordio::quoted(name) + " from a reaction text");
+                            " entries): cannot enter " + recordio::quoted(name) +
+                            " from a reaction text");
   }
   int i = ++species.count;
   species.name[i] = name;
@@ -188,7 +189,8 @@ void buildProcessTable(int cardsStored, const GasComposition& gas, SpeciesTable&
     }
     if (kept == kMaxProcesses) break;
 
-    ParsedReaction parsed = recordio::atOrigin(origin, [&] { return parseReaction(text, species); });
+    ParsedReaction parsed =
+        recordio::atOrigin(origin, [&] { return parseReaction(text, species); });
     if (parsed.leftKey == parsed.rightKey) continue;
     if (!namesCardSpecies(parsed, gas.cardSpeciesCount)) continue;
     double energySum = 0.0;

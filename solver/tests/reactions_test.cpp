@@ -212,7 +212,9 @@ TEST(ProcessTableTest, At206ProcessesFurtherTapeBlocksAreIgnored) {
 TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheReactionCard) {
   TableFixture f;
   SpeciesTable& species = f.g.species;
-  for (int i = species.count + 1; i <= kMaxSpecies; ++i) species.name[i] = name8("S" + std::to_string(i));
+  for (int i = species.count + 1; i <= kMaxSpecies; ++i) {
+    species.name[i] = name8("S" + std::to_string(i));
+  }
   species.count = kMaxSpecies;
   recordio::RecordUnit group = recordio::RecordUnit::fromText(
       "React.tmp", cardRecord("AR + E ^ AR* + E", 1) + "\n" + cardRecord("AR + E ^ NEW + E", 1) +

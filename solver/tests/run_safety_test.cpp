@@ -146,7 +146,7 @@ TEST(InputFileTest, InputThatIsNotARegularFileIsRefusedAtOnce) {
 // also when the record reached the solver inside a card group or through the
 // tape update; a quoted field shows control bytes escaped and at most 80 bytes.
 TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
-  const std::string card5 = "AR*      0.000E+00    11.500    40.000                                +1";
+  const std::string card5 = "AR*      0.000E+00    11.500    40.000" + std::string(32, ' ') + "+1";
   struct Row {
     const char* what;
     std::function<void(RunDirectory&)> change;
@@ -164,11 +164,14 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
        "React.tmp, line 5: cannot convert \" 0.0\\x00\\x7FE+00\" to a number", true},
       {"species group as a whole",
        [](RunDirectory& d) {
-         d.setLine("React.tmp", 4, "AR       0.000E+00     0.000    40.000" + std::string(32, ' ') + "+1");
+         d.setLine("React.tmp", 4,
+                   "AR       0.000E+00     0.000    40.000" + std::string(32, ' ') + "+1");
        },
        "React.tmp, lines 4-6 (species cards): no species card gives a positive amount", true},
       {"reaction card code",
-       [](RunDirectory& d) { d.setLine("React.tmp", 2, "AR + E ^ AR* + E" + std::string(54, ' ') + "x1"); },
+       [](RunDirectory& d) {
+         d.setLine("React.tmp", 2, "AR + E ^ AR* + E" + std::string(54, ' ') + "x1");
+       },
        "React.tmp, line 2: cannot convert \"x1\" to an integer", false},
       {"tape value",
        [](RunDirectory& d) {
@@ -189,7 +192,9 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
        },
        "React.tmp, line 4: cannot convert \"     6.0z0\" to a number", true},
       {"long field in the parameter file",
-       [](RunDirectory& d) { d.setLine("Param.tmp", 47, std::string(60, '7') + std::string(40, 'x')); },
+       [](RunDirectory& d) {
+         d.setLine("Param.tmp", 47, std::string(60, '7') + std::string(40, 'x'));
+       },
        "Param.tmp, line 47: cannot convert \"" + std::string(60, '7') + std::string(20, 'x') +
            "\"... to a number",
        false},
