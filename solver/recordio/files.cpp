@@ -2,6 +2,7 @@
 // buffer, input files read whole, and the case-blind lookup of input names.
 // No open may block: a FIFO, a directory or a device is refused, not waited on.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,6 +29,26 @@ std::string notRegular(const std::string& name, const std::string& kind) {
 }
 
 std::string systemError() { return std::strerror(errno); }
+
+// Holds SIGINT and SIGTERM back while it lives. A fatal signal may cut a write
+// to a regular file short; held back, it ends the run after the write, so a
+// stopped run never leaves part of what it was writing out.
+class StopSignalsHeld {
+ public:
+  StopSignalsHeld() {
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stops, &previous_);
+  }
+  ~StopSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  StopSignalsHeld(const StopSignalsHeld&) = delete;
+  StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+ private:
+  sigset_t previous_;
+};
 
 }  // namespace
 
@@ -87,6 +108,8 @@ void FileSink::close() {
 // What reached the file leaves the buffer, also when a later write fails, so a
 // second attempt (the destructor's) does not write it twice.
 void FileSink::writeOut() {
+  if (buffer_.empty()) return;
+  const StopSignalsHeld held;
   std::size_t done = 0;
   while (done < buffer_.size()) {
     ssize_t n = ::write(descriptor_, buffer_.data() + done, buffer_.size() - done);

@@ -57,9 +57,11 @@ class RunDirectory {
  public:
   // A copy of the deck in SOLVER_TEST_DATA/`deck`.
   explicit RunDirectory(const std::string& deck = "input/basic") {
+    // One folder per directory object: a test may hold two at once.
+    static int made = 0;
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            (std::string("kinrun_") + test->test_suite_name() + "_" + test->name());
+    path_ = fs::temp_directory_path() / (std::string("kinrun_") + test->test_suite_name() + "_" +
+                                         test->name() + "_" + std::to_string(++made));
     fs::remove_all(path_);
     fs::create_directories(path_);
     for (const char* name : {"Param.tmp", "React.tmp", "Cross.tmp"}) {
