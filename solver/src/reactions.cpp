@@ -1,20 +1,10 @@
 #include "src/reactions.h"
 
 #include "src/cards.h"
+#include "vorn/reaction_text.h"
 
 namespace kinetics {
 namespace {
-
-const std::string kElectronName = "E(-)    ";
-const std::string kPhotonName = "HNU     ";
-
-// Next non-blank character of `text` from `from` on, or '\0' at its end.
-char nextNonBlank(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (text[i] != ' ') return text[i];
-  }
-  return '\0';
-}
 
 int findOrAddSpecies(const std::string& name, SpeciesTable& species) {
   for (int i = 1; i <= species.count; ++i) {
@@ -48,42 +38,11 @@ long long sideKey(const std::array<int, kSlotsPerSide>& indices) {
 ParsedReaction parseReaction(std::string_view text, SpeciesTable& species) {
   ParsedReaction result;
   for (auto& side : result.name) side.fill(std::string(kSpeciesNameLength, ' '));
-  text = text.substr(0, kReactionTextLength);
-
-  int side = 0;
-  int countOnSide = 0;
-  std::size_t position = 0;
-  while (true) {
-    std::string name;
-    bool sideEnded = false;
-    while (position < text.size()) {
-      char c = text[position++];
-      if (c == ' ') continue;
-      if (c == '^') {
-        sideEnded = true;
-        break;
-      }
-      if (c == '+') {
-        char next = nextNonBlank(text, position);
-        if (next != '+' && next != ')') break;
-      }
-      if (name.size() < kSpeciesNameLength) name += c;
-    }
-    if (side > 1 || name.empty()) break;
-
-    name = padded(name, kSpeciesNameLength);
-    if (name == "E       " || name == "E-      ") name = kElectronName;
-    ++countOnSide;
-    if (countOnSide <= kSlotsPerSide) {
-      int slot = countOnSide - 1;
-      result.name[side][slot] = name;
-      result.index[side][slot] = name == kPhotonName ? 0 : findOrAddSpecies(name, species);
-    }
-    if (sideEnded) {
-      ++side;
-      countOnSide = 0;
-    }
-  }
+  vorn::reaction_text::forEachName(text, [&](int side, int slot, std::string name) {
+    result.index[side][slot] =
+        name == vorn::reaction_text::kPhotonName ? 0 : findOrAddSpecies(name, species);
+    result.name[side][slot] = std::move(name);
+  });
   result.leftKey = sideKey(result.index[0]);
   result.rightKey = sideKey(result.index[1]);
   return result;

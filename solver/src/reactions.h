@@ -8,13 +8,14 @@
 
 #include "recordio/recordio.h"
 #include "src/run_data.h"
+#include "vorn/reaction_text.h"
 
 namespace kinetics {
 
-inline constexpr int kSlotsPerSide = 5;
-inline constexpr std::size_t kReactionTextLength = 54;  // columns parsed
+inline constexpr int kSlotsPerSide = vorn::reaction_text::kSlotsPerSide;
+inline constexpr std::size_t kReactionTextLength = vorn::reaction_text::kParsedColumns;
 inline constexpr std::size_t kProcessNameLength = 32;
-inline constexpr std::size_t kSpeciesNameLength = 8;
+inline constexpr std::size_t kSpeciesNameLength = vorn::reaction_text::kNameLength;
 
 // Parse result of one reaction text. Sides are 0 (left) and 1 (right); a slot
 // index is 0 when the slot is empty or holds a photon ("HNU").

@@ -6,33 +6,18 @@
 
 #include "setup/card_text.h"
 #include "setup/solver_input_writer.h"
+#include "vorn/reaction_text.h"
 
 namespace setup {
 namespace {
 
-constexpr std::size_t kNameWidth = 8;
-constexpr std::size_t kParsedTextWidth = 54;
-constexpr int kSlotsPerSide = 5;
-const std::string kElectron = "E(-)    ";
-const std::string kPhoton = "HNU     ";
-
-std::string padded(std::string_view text, std::size_t width) {
-  std::string out(text.substr(0, width));
-  out.resize(width, ' ');
-  return out;
-}
+using vorn::reaction_text::kElectronName;
+constexpr std::size_t kNameWidth = vorn::reaction_text::kNameLength;
 
 // The names a species card can carry for the electron: they set the electron
 // density and take no entry of their own.
 bool isElectronCardName(const std::string& name) {
-  return name == "E       " || name == "E-      " || name == kElectron;
-}
-
-char nextNonBlank(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size(); ++i) {
-    if (text[i] != ' ') return text[i];
-  }
-  return '\0';
+  return name == "E       " || name == "E-      " || name == kElectronName;
 }
 
 // The card code in columns 71-72 (blanks read as 0); a code that is no number ends
@@ -85,42 +70,16 @@ void addTapeNames(std::istream& tape, std::set<std::string>& names) {
 }  // namespace
 
 std::vector<std::string> reactionTextNames(std::string_view text) {
-  text = text.substr(0, std::min(text.size(), kParsedTextWidth));
   std::vector<std::string> names;
-  int side = 0;
-  int countOnSide = 0;
-  std::size_t position = 0;
-  while (true) {
-    std::string name;
-    bool sideEnded = false;
-    while (position < text.size()) {
-      char c = text[position++];
-      if (c == ' ') continue;
-      if (c == '^') {
-        sideEnded = true;
-        break;
-      }
-      if (c == '+') {
-        char next = nextNonBlank(text, position);
-        if (next != '+' && next != ')') break;
-      }
-      if (name.size() < kNameWidth) name += c;
-    }
-    if (side > 1 || name.empty()) break;
-    name = padded(name, kNameWidth);
-    if (name == "E       " || name == "E-      ") name = kElectron;
-    if (++countOnSide <= kSlotsPerSide && name != kPhoton) names.push_back(name);
-    if (sideEnded) {
-      ++side;
-      countOnSide = 0;
-    }
-  }
+  vorn::reaction_text::forEachName(text, [&](int, int, std::string name) {
+    if (name != vorn::reaction_text::kPhotonName) names.push_back(std::move(name));
+  });
   return names;
 }
 
 SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape) {
   SolverTableCounts counts;
-  std::set<std::string> names{kElectron};
+  std::set<std::string> names{kElectronName};
   std::string card;
   skipGroup(deck);  // tape updates: their names go to a table of their own
   while (nextGroupCard(deck, card)) {
