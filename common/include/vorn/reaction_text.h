@@ -15,8 +15,8 @@ namespace vorn::reaction_text {
 inline constexpr std::size_t kParsedColumns = 54;  // columns of the text that are read
 inline constexpr std::size_t kNameLength = 8;      // names are cut and blank-padded to this
 inline constexpr int kSlotsPerSide = 5;            // names kept on each side
-inline const std::string kElectronName = "E(-)    ";
-inline const std::string kPhotonName = "HNU     ";
+inline constexpr std::string_view kElectronName = "E(-)    ";
+inline constexpr std::string_view kPhotonName = "HNU     ";
 
 // Next non-blank character of `text` from `from` on, or '\0' at its end.
 inline char nextNonBlank(std::string_view text, std::size_t from) {

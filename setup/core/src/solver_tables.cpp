@@ -79,7 +79,7 @@ std::vector<std::string> reactionTextNames(std::string_view text) {
 
 SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape) {
   SolverTableCounts counts;
-  std::set<std::string> names{kElectronName};
+  std::set<std::string> names{std::string(kElectronName)};
   std::string card;
   skipGroup(deck);  // tape updates: their names go to a table of their own
   while (nextGroupCard(deck, card)) {
