@@ -33,7 +33,7 @@ inline std::string fortranF(double v, int width, int decimals) {
     return int(s.size()) > width ? std::string(width, '*') : s;
 }
 
-struct GdtSpec {
+struct GdtLayout {
     int mode = 0;
     int points = 3;           // NP
     int processes = 2;        // P
@@ -57,7 +57,7 @@ struct GdtSpec {
     static double dist(int j, int r) { return std::pow(10.0, -r) * (j + 1); }
 };
 
-inline std::string buildGdt(const GdtSpec& g) {
+inline std::string buildGdt(const GdtLayout& g) {
     std::string out;
     auto line = [&](const std::string& s) { out += s + g.eol; };
     const int nc = g.caseCount();
@@ -78,18 +78,18 @@ inline std::string buildGdt(const GdtSpec& g) {
         line(extra);
     for (double v : g.fieldValues) line(fortranE(v, 12, 5));
     for (int j = 0; j < nc; ++j) {
-        for (int r = 0; r < g.points; ++r) line(fortranE(GdtSpec::energy(r), 14, 7));
-        for (int r = 0; r < g.points; ++r) line(fortranE(GdtSpec::dist(j, r), 12, 5));
+        for (int r = 0; r < g.points; ++r) line(fortranE(GdtLayout::energy(r), 14, 7));
+        for (int r = 0; r < g.points; ++r) line(fortranE(GdtLayout::dist(j, r), 12, 5));
     }
     line("           " + std::to_string(nc));
     for (int r = 0; r < nc; ++r)
         line(fortranE(r < int(g.caseFieldValues.size()) ? g.caseFieldValues[r] : g.fieldValues[r], 12, 5));
     for (int s = 0; s < g.processes + 2; ++s)
-        for (int r = 0; r < nc; ++r) line(fortranE(GdtSpec::rate(s, r), 12, 5));
+        for (int r = 0; r < nc; ++r) line(fortranE(GdtLayout::rate(s, r), 12, 5));
     for (int s = 0; s < g.processes + 2; ++s)
-        for (int r = 0; r < nc; ++r) line(fortranE(GdtSpec::power(s, r), 12, 5));
+        for (int r = 0; r < nc; ++r) line(fortranE(GdtLayout::power(s, r), 12, 5));
     for (int s = 0; s < 6; ++s)
-        for (int r = 0; r < nc; ++r) line(fortranE(GdtSpec::transport(s, r), 12, 5));
+        for (int r = 0; r < nc; ++r) line(fortranE(GdtLayout::transport(s, r), 12, 5));
     char buf[64];
     std::snprintf(buf, sizeof buf, "  %.15E", g.accuracy);
     line(buf);

@@ -13,7 +13,7 @@ namespace vorn::viewer {
 namespace {
 
 using test::buildGdt;
-using test::GdtSpec;
+using test::GdtLayout;
 
 ReadResult readText(const std::string& text) {
     std::istringstream in(text);
@@ -29,7 +29,7 @@ TEST(GdtBuilder, FieldsAreWrittenAsTheSolverWritesThem) {
 
 TEST(GraphDataReader, ReadsACompleteFileInEveryFieldMode) {
     for (int mode : {0, 1, 2}) {
-        GdtSpec layout;
+        GdtLayout layout;
         layout.mode = mode;
         const ReadResult r = readText(buildGdt(layout));
         ASSERT_TRUE(r.data) << "mode " << mode << ": " << describe(r.error);
@@ -49,11 +49,11 @@ TEST(GraphDataReader, ReadsACompleteFileInEveryFieldMode) {
         EXPECT_DOUBLE_EQ(0.2, d.distributions[1].values[1]);
         EXPECT_EQ(2, d.caseCount);
         EXPECT_EQ(4u, d.rateCurves.size());
-        EXPECT_DOUBLE_EQ(GdtSpec::rate(3, 1), d.rateCurves[3][1]);
+        EXPECT_DOUBLE_EQ(GdtLayout::rate(3, 1), d.rateCurves[3][1]);
         EXPECT_EQ(4u, d.powerCurves.size());
-        EXPECT_DOUBLE_EQ(GdtSpec::power(2, 0), d.powerCurves[2][0]);
+        EXPECT_DOUBLE_EQ(GdtLayout::power(2, 0), d.powerCurves[2][0]);
         ASSERT_EQ(6u, d.transportCurves.size());
-        EXPECT_DOUBLE_EQ(GdtSpec::transport(5, 1), d.transportCurves[5][1]);
+        EXPECT_DOUBLE_EQ(GdtLayout::transport(5, 1), d.transportCurves[5][1]);
         EXPECT_DOUBLE_EQ(1e-4, d.accuracy);
         EXPECT_EQ(2, d.intervals);
         EXPECT_DOUBLE_EQ(-300, d.startTe);
@@ -72,7 +72,7 @@ namespace vorn::viewer {
 namespace {
 
 using test::buildGdt;
-using test::GdtSpec;
+using test::GdtLayout;
 
 ReadResult readLines(const std::string& text) {
     std::istringstream in(text);
@@ -97,12 +97,12 @@ std::string replaceLine(const std::string& text, int lineNumber, const std::stri
 }
 
 TEST(GraphDataReader, BuilderWritesTheDocumentedLineCount) {
-    GdtSpec layout;  // P 2, NF 2, NP 3, NC 2
+    GdtLayout layout;  // P 2, NF 2, NP 3, NC 2
     EXPECT_EQ(8 + 2 + 4 + 2 + 2 * 3 * 2 + 1 + 2 * (2 * 2 + 11) + 3 + 2, countLines(buildGdt(layout)));
 }
 
 TEST(GraphDataReader, AcceptsBareLineFeedsAndOneCase) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.eol = "\n";
     layout.fieldValues = {50};
     const ReadResult r = readLines(buildGdt(layout));
@@ -113,7 +113,7 @@ TEST(GraphDataReader, AcceptsBareLineFeedsAndOneCase) {
 }
 
 TEST(GraphDataReader, RejectsAWrongFirstLineAsNotAGraphFile) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     for (const std::string first : {"zolbex grp file", "", "ZOLBEX GRP FILE ", " ZOLBEX GRP FILE"}) {
         const ReadResult r = readLines(replaceLine(body, 1, first));
         ASSERT_FALSE(r.data) << "first line \"" << first << "\"";
@@ -127,7 +127,7 @@ TEST(GraphDataReader, RejectsAWrongFirstLineAsNotAGraphFile) {
 }
 
 TEST(GraphDataReader, ReportsTheLineWhereACutFileEnds) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     const int total = countLines(body);
     // After the header counts, inside the names, inside a distribution block, at the case
     // count, inside the curve blocks, before the trailer values, inside the triples.
@@ -141,7 +141,7 @@ TEST(GraphDataReader, ReportsTheLineWhereACutFileEnds) {
 }
 
 TEST(GraphDataReader, RejectsMalformedLinesAndCountsBeyondTheCaps) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     struct Row {
         int line;
         std::string text;
@@ -172,7 +172,7 @@ TEST(GraphDataReader, RejectsMalformedLinesAndCountsBeyondTheCaps) {
 }
 
 TEST(GraphDataReader, KeepsAGasLineOfTwelveComponentsWhole) {
-    GdtSpec layout;
+    GdtLayout layout;
     std::string gas = "N2  /O2  /AR  /CO2 /H2O /NO  /N2O /CO  /H2  /HE  /NE  /XE  =";
     for (int i = 0; i < 12; ++i) gas += std::string(i ? "/" : "") + " 8.33";
     ASSERT_EQ(131u, gas.size());
@@ -185,7 +185,7 @@ TEST(GraphDataReader, KeepsAGasLineOfTwelveComponentsWhole) {
 }
 
 TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.fieldValues = {10, 20, 50, 100};
     layout.blocks = 3;
     layout.caseFieldValues = {10, 20, 0};  // the third case did not converge
@@ -196,7 +196,7 @@ TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
     EXPECT_EQ(3u, d.distributions.size());
     EXPECT_EQ(3, d.caseCount);
     EXPECT_EQ(2, d.convergedCaseCount());
-    EXPECT_DOUBLE_EQ(GdtSpec::transport(5, 2), d.transportCurves[5][2]);
+    EXPECT_DOUBLE_EQ(GdtLayout::transport(5, 2), d.transportCurves[5][2]);
     EXPECT_EQ(3u, d.balance.size());
 
     layout.caseFieldValues = {10, 20, 50};  // stopped, but the last case has a field value
@@ -204,7 +204,7 @@ TEST(GraphDataReader, ReadsOnlyTheBlocksOfAnEarlyStoppedRun) {
 }
 
 TEST(GraphDataReader, ReadsBalanceTriplesByColumns) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     const int last = countLines(body);
     struct Row {
         std::string line;
@@ -253,7 +253,7 @@ TEST(GraphDataReader, ReadsTheCommittedHandMadeFiles) {
 }
 
 TEST(GraphDataReader, ReadsValuesTheSolverWritesBeyondTheUsualFieldForms) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     const double inf = std::numeric_limits<double>::infinity();
     struct Row {
         std::string field;
@@ -284,7 +284,7 @@ TEST(GraphDataReader, ReadsValuesTheSolverWritesBeyondTheUsualFieldForms) {
 }
 
 TEST(GraphDataReader, ANonFiniteValueMarksItsCaseNotConverged) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.fieldValues = {10, 20, 50};
     const std::string body = buildGdt(layout);
     EXPECT_EQ(3, readLines(body).data->convergedCaseCount());
@@ -325,7 +325,7 @@ TEST(GraphDataReader, ReadsTheDefaultCalculationThatDidNotConverge) {
 }
 
 TEST(GraphDataReader, QuotesAtMostEightyCharactersOfABadLine) {
-    const std::string body = buildGdt(GdtSpec{});
+    const std::string body = buildGdt(GdtLayout{});
     std::string garbage(3'000'000, 'x');
     garbage[0] = '\x01';
     garbage[1] = '\xFF';

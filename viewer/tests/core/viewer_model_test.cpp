@@ -11,9 +11,9 @@ namespace vorn::viewer {
 namespace {
 
 using test::buildGdt;
-using test::GdtSpec;
+using test::GdtLayout;
 
-GraphData read(const GdtSpec& layout) {
+GraphData read(const GdtLayout& layout) {
     std::istringstream in(buildGdt(layout));
     ReadResult r = readGraphData(in);
     EXPECT_TRUE(r.data) << describe(r.error);
@@ -38,7 +38,7 @@ TEST(ViewerModel, TextsByFieldMode) {
         {2, {"Mean energy", "Diffusion coefficients", "Mobilities"}, "E/N, Td", "E/N,  Td"},
     };
     for (const Row& row : rows) {
-        GdtSpec layout;
+        GdtLayout layout;
         layout.mode = row.mode;
         const ViewerTexts t = buildTexts(read(layout), {});
         for (int i = 0; i < 3; ++i) EXPECT_EQ(row.pages[i], t.pageCaptions[i]) << row.mode;
@@ -48,7 +48,7 @@ TEST(ViewerModel, TextsByFieldMode) {
 }
 
 TEST(ViewerModel, CheckListsAndPanels) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.startTe = -300;
     const GraphData d = read(layout);
     const ViewerTexts t = buildTexts(d, {});
@@ -85,7 +85,7 @@ TEST(ViewerModel, CurvesPerChartAndMode) {
         std::array<int, 3> transport;  // curves on Chart4, Chart5, Chart6
     };
     for (const Row& row : {Row{0, {2, 1, 1}}, Row{1, {1, 1, 2}}, Row{2, {1, 2, 2}}}) {
-        GdtSpec layout;
+        GdtLayout layout;
         layout.mode = row.mode;
         const GraphData d = read(layout);
         const auto charts = buildCharts(d, buildTexts(d, {}), design());
@@ -118,7 +118,7 @@ TEST(ViewerModel, TransportTitlesAndAttachment) {
     EXPECT_EQ("Mu _I_ E _I_ H ", transportCurveTitle(5, 2));
     EXPECT_EQ("Mu pol         ", transportCurveTitle(5, 1));
 
-    GdtSpec layout;
+    GdtLayout layout;
     layout.mode = 2;
     const GraphData d = read(layout);
     const auto charts = buildCharts(d, buildTexts(d, {}), design());
@@ -130,7 +130,7 @@ TEST(ViewerModel, TransportTitlesAndAttachment) {
 }
 
 TEST(ViewerModel, ChartTitlesAndAxisTitles) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.mode = 1;
     layout.fieldLine = "High Frequency Electric Field OMEGA = 6.28E+09 s-1";
     const GraphData d = read(layout);
@@ -147,7 +147,7 @@ TEST(ViewerModel, ChartTitlesAndAxisTitles) {
 }
 
 TEST(ViewerModel, AxesAfterARead) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.fieldValues = {10, 500};
     const GraphData d = read(layout);
     const auto charts = buildCharts(d, buildTexts(d, {}), design());
@@ -169,7 +169,7 @@ TEST(ViewerModel, AxesAfterARead) {
 }
 
 TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.fieldValues = {10, 20, 50, 100};
     layout.blocks = 3;
     layout.caseFieldValues = {10, 20, 0};
@@ -187,7 +187,7 @@ TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
 }
 
 TEST(ViewerModel, ACaseThatDidNotConvergeIsMarkedAndNotScaledTo) {
-    GdtSpec layout;
+    GdtLayout layout;
     layout.fieldValues = {10, 20, 50};
     std::string text = buildGdt(layout);
     // Case 3's first distribution value (line 33) and its first rate value (line 42) were not
@@ -226,7 +226,7 @@ TEST(ViewerModel, ACaseThatDidNotConvergeIsMarkedAndNotScaledTo) {
 }
 
 TEST(ViewerModel, ReadKeepsWhatTheUserLeftOnUntouchedAxes) {
-    GdtSpec layout;
+    GdtLayout layout;
     const GraphData d = read(layout);
     auto axes = design();
     axes[kDistChart].bottom.autoMax = false;

@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         }
     }
     {
-        test::GdtSpec layout;
+        test::GdtLayout layout;
         layout.processes = 25;
         layout.fieldValues = {50, 100, 200, 500};
         QFile file(g_out + "/25-processes.gdt");

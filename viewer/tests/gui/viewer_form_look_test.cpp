@@ -31,12 +31,12 @@ class ViewerFormLookTest : public QObject {
 private slots:
     void checkListsShowWholeProcessNames() {
         QTemporaryDir dir;
-        test::GdtSpec spec;
-        spec.processes = 25;
+        test::GdtLayout layout;
+        layout.processes = 25;
         const QString path = dir.filePath("many.gdt");
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(test::buildGdt(spec)));
+        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
         file.close();
         Viewer v;
         v.open(path);

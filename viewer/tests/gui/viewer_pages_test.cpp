@@ -135,7 +135,7 @@ private slots:
 
     void legendPagesByTwenty() {
         QTemporaryDirHolder holder;
-        vorn::viewer::test::GdtSpec layout;
+        vorn::viewer::test::GdtLayout layout;
         layout.processes = 25;  // 27 rate curves and the heading: 28 legend entries
         const std::string text = vorn::viewer::test::buildGdt(layout);
         Viewer v;

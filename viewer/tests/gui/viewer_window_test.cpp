@@ -212,7 +212,7 @@ private slots:
     }
 
     void aValueThatIsNotFiniteBreaksItsCurve() {
-        test::GdtSpec layout;
+        test::GdtLayout layout;
         layout.points = 5;
         QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
         lines[23] = "         NaN\r";  // the third distribution value of case 1

@@ -45,7 +45,7 @@ QStringList drawnTexts(ChartView* view) {
 }
 
 // Writes the file of `layout`, with the given lines (from 1) replaced.
-QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtSpec& layout,
+QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtLayout& layout,
                  const std::map<int, QByteArray>& replaced = {}) {
     QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
     for (const auto& [number, text] : replaced) lines[number - 1] = text + "\r";
@@ -68,7 +68,7 @@ class XWindowChecks : public QObject {
 private slots:
     void legendPagesAreLaidOutAfresh() {
         QTemporaryDir dir;
-        test::GdtSpec layout;
+        test::GdtLayout layout;
         layout.processes = 25;  // 27 rate curves and the heading
         const QString path = writeGdt(dir, "many.gdt", layout);
 
@@ -137,7 +137,7 @@ private slots:
 
     void chart1ShowsEveryFieldValue() {
         QTemporaryDir dir;
-        test::GdtSpec layout;
+        test::GdtLayout layout;
         layout.fieldValues.clear();
         for (int i = 1; i <= 21; ++i) layout.fieldValues.push_back(10.0 * i);
         Viewer v;
@@ -156,7 +156,7 @@ private slots:
     void fieldAxisOfThreeHundredDecades() {
         // The last field value is 1e300 Td, as the solver writes it (E12.5, no exponent letter).
         QTemporaryDir dir;
-        test::GdtSpec layout;
+        test::GdtLayout layout;
         layout.fieldValues = {10, 20, 50};
         Viewer v;
         QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
