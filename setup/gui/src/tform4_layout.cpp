@@ -122,6 +122,8 @@ void TForm4::buildWelcomeState()
     PageControl1->addTab(TabSheet1, "Gas mixture choice");
     PageControl1->addTab(TabSheet2, "Electric Field and Program parameters");
     PageControl1->addTab(TabSheet3, "Summary / Execute");
+    // Opaque, so that the welcome text does not show beside the tabs in a wide window.
+    PageControl1->setAutoFillBackground(true);
     PageControl1->hide();
     PageControl1->setEnabled(false);
     layout->addWidget(PageControl1, 1, 0);

@@ -10,8 +10,10 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QHelpEvent>
+#include <QImage>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolTip>
@@ -118,6 +120,26 @@ private slots:
         }
         QCOMPARE(f.model().OutputMode, 1);
         QCOMPARE(f.model().FieldMode, 1);
+    }
+
+    void welcomeTextStaysHiddenBesideTheTabsOfAWideWindow()
+    {
+        GuiFixture f;
+        f.loadBank();
+        TForm4& w = f.form();
+        w.resize(1500, 1000);
+        QCoreApplication::processEvents();
+        // The strip right of the last tab, where the centred welcome title lies.
+        const QRect lastTab = w.PageControl1->tabBar()->tabRect(w.PageControl1->count() - 1);
+        const QRect strip(lastTab.right() + 20, 0, w.PageControl1->width() - lastTab.right() - 40,
+                          lastTab.height() - 4);  // above the frame line
+        const QImage picture =
+            w.grab(QRect(w.PageControl1->mapTo(&w, strip.topLeft()), strip.size())).toImage();
+        const QRgb background = picture.pixel(0, 0);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                QVERIFY2(picture.pixel(x, y) == background,
+                         qPrintable(QString("pixel %1,%2").arg(x).arg(y)));
     }
 };
 
