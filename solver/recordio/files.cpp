@@ -30,6 +30,22 @@ std::string notRegular(const std::string& name, const std::string& kind) {
 
 std::string systemError() { return std::strerror(errno); }
 
+// Opens `path` with O_NONBLOCK, so that no open waits on a FIFO or a device,
+// and keeps the descriptor only when it is a regular file. `failure` says in the
+// message what could not be done when the open itself fails.
+int openRegular(const std::filesystem::path& path, int flags, const char* failure) {
+  const int descriptor = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (descriptor < 0) {
+    throw IoError(path.string() + ": " + failure + " (" + systemError() + ")");
+  }
+  struct stat info {};
+  if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+    ::close(descriptor);
+    throw IoError(notRegular(path.string(), kindOf(info.st_mode)));
+  }
+  return descriptor;
+}
+
 // Holds SIGINT and SIGTERM back while it lives. A fatal signal may cut a write
 // to a regular file short; held back, it ends the run after the write, so a
 // stopped run never leaves part of what it was writing out.
@@ -62,16 +78,9 @@ FileSink::FileSink(const std::filesystem::path& path) : name_(path.string()) {
   if (std::string kind = nonRegularKind(path); !kind.empty()) {
     throw IoError(notRegular(name_, kind));
   }
-  // O_NONBLOCK: should a FIFO appear under the name after the check above, the
-  // open fails or returns at once instead of waiting for a reader.
-  descriptor_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (descriptor_ < 0) throw IoError(name_ + ": cannot create the file (" + systemError() + ")");
-  struct stat info {};
-  if (::fstat(descriptor_, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(descriptor_);
-    descriptor_ = -1;
-    throw IoError(notRegular(name_, kindOf(info.st_mode)));
-  }
+  // Should a FIFO appear under the name after the check above, the open fails
+  // or returns at once instead of waiting for a reader.
+  descriptor_ = openRegular(path, O_WRONLY | O_CREAT | O_TRUNC, "cannot create the file");
   buffer_.reserve(kBufferSize);
 }
 
@@ -126,16 +135,8 @@ void FileSink::writeOut() {
 }
 
 RecordUnit RecordUnit::openExisting(const std::filesystem::path& path) {
-  const std::string name = path.string();
-  int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (descriptor < 0) {
-    throw IoError(name + ": the file does not exist or cannot be opened (" + systemError() + ")");
-  }
-  struct stat info {};
-  if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(descriptor);
-    throw IoError(notRegular(name, kindOf(info.st_mode)));
-  }
+  const int descriptor =
+      openRegular(path, O_RDONLY, "the file does not exist or cannot be opened");
   std::string text;
   char chunk[65536];
   while (true) {
@@ -144,7 +145,7 @@ RecordUnit RecordUnit::openExisting(const std::filesystem::path& path) {
     if (n < 0) {
       const std::string reason = systemError();
       ::close(descriptor);
-      throw IoError(name + ": cannot read the file (" + reason + ")");
+      throw IoError(path.string() + ": cannot read the file (" + reason + ")");
     }
     if (n == 0) break;
     text.append(chunk, static_cast<std::size_t>(n));
