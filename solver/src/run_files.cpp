@@ -1,23 +1,31 @@
 #include "src/run_files.h"
 
+#include <vector>
+
 namespace kinetics {
 namespace {
 
 namespace fs = std::filesystem;
 
-bool sameFile(const fs::path& a, const fs::path& b) {
+// The path with symbolic links resolved where it exists.
+fs::path resolved(const fs::path& path) {
   std::error_code error;
-  fs::path canonicalA = fs::weakly_canonical(a, error);
-  if (error) canonicalA = a.lexically_normal();
-  fs::path canonicalB = fs::weakly_canonical(b, error);
-  if (error) canonicalB = b.lexically_normal();
-  if (canonicalA.parent_path() == canonicalB.parent_path() &&
-      recordio::sameNameIgnoringCase(canonicalA.filename().string(),
-                                     canonicalB.filename().string())) {
+  fs::path result = fs::weakly_canonical(path, error);
+  return error ? path.lexically_normal() : result;
+}
+
+bool sameFile(const fs::path& a, const fs::path& b) {
+  const fs::path resolvedA = resolved(a);
+  const fs::path resolvedB = resolved(b);
+  if (resolvedA.parent_path() == resolvedB.parent_path() &&
+      recordio::sameNameIgnoringCase(resolvedA.filename().string(),
+                                     resolvedB.filename().string())) {
     return true;
   }
-  // Hard links: two names, one file.
-  return fs::exists(a, error) && fs::exists(b, error) && fs::equivalent(a, b, error);
+  // Hard links: two names, one file. A name that does not exist is no file, so
+  // equivalent() gives false (with an error that does not matter here).
+  std::error_code error;
+  return fs::equivalent(a, b, error);
 }
 
 std::string described(const OutputName& output) {
@@ -43,10 +51,13 @@ fs::path DirectoryRunFiles::outputPath(const std::string& name) const {
 }
 
 void DirectoryRunFiles::checkOutputs(const OutputName& graph, const OutputName& listing) {
+  std::vector<fs::path> inputs;
+  for (std::string_view input : {kTapeFileName, kDeckFileName, kParameterFileName}) {
+    inputs.push_back(recordio::findCaseInsensitive(directory_, input));
+  }
   for (const OutputName* output : {&graph, &listing}) {
     const fs::path path = outputPath(output->name);
-    for (std::string_view input : {kTapeFileName, kDeckFileName, kParameterFileName}) {
-      const fs::path inputPath = recordio::findCaseInsensitive(directory_, input);
+    for (const fs::path& inputPath : inputs) {
       if (sameFile(path, inputPath)) {
         throw recordio::IoError(described(*output) + " would overwrite the input file " +
                                 inputPath.filename().string());
