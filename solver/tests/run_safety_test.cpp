@@ -78,6 +78,9 @@ TEST(OutputNameTest, NameThatWouldDestroyAFileIsRefusedBeforeAnythingIsDeleted) 
        [](RunDirectory& d) { fs::create_symlink("React.tmp", d / "link.gdt"); },
        "Param.tmp, line 77: the graph-data file \"link.gdt\" would overwrite the input file "
        "React.tmp"},
+      {"hard link to the tape", 78, "hard.lst",
+       [](RunDirectory& d) { fs::create_hard_link(d / "Cross.tmp", d / "hard.lst"); },
+       "Param.tmp, line 78: the listing \"hard.lst\" would overwrite the input file Cross.tmp"},
       {"both outputs one file", 78, "out.gdt", nothing,
        "Param.tmp, line 78: the listing \"out.gdt\" names the same file as the graph-data file "
        "(Param.tmp, line 77)"},
