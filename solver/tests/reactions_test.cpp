@@ -230,3 +230,28 @@ TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheReactionCard) {
             "a reaction text",
             message);
 }
+
+TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheTapeHeader) {
+  TableFixture f;
+  SpeciesTable& species = f.g.species;
+  for (int i = species.count + 1; i <= kMaxSpecies; ++i) {
+    species.name[i] = name8("S" + std::to_string(i));
+  }
+  species.count = kMaxSpecies;
+  // Two blocks of four lines: header, reference card, one data card, blank card.
+  std::string text;
+  for (const char* header : {"AR + E ^ AR* + E", "AR + E ^ NEW + E"}) {
+    text += cardRecord(header, 1) + "\n" + cardRecord("ref", 1) + "\n" +
+            cardRecord("     0.000     1.000", 1) + "\n" + cardRecord("", 0) + "\n";
+  }
+  f.tape = recordio::RecordUnit::fromText("Cross.tmp", text + endCardRecord() + "\n");
+  std::string message = "(no failure)";
+  try {
+    buildProcessTable(0, f.g.gas, species, f.tape, f.table);
+  } catch (const recordio::IoError& e) {
+    message = e.what();
+  }
+  EXPECT_EQ("Cross.tmp, line 5: species table full (250 entries): cannot enter \"NEW     \" from "
+            "a reaction text",
+            message);
+}

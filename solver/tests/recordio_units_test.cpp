@@ -108,6 +108,23 @@ TEST(RecordUnitTest, CopiedRecordKeepsTheLineItCameFrom) {
             messageOf([&] { deck.read(); }));
 }
 
+TEST(RecordUnitTest, EndOfAScratchUnitNamesTheFileOfItsLastLine) {
+  RecordUnit tape = RecordUnit::fromText("Cross.tmp", "first\n7\n");
+  RecordUnit working("working tape");
+  tape.read();
+  const std::string copied = tape.read();
+  working.write(copied, tape.origin());
+  working.rewind();
+  working.read();
+  EXPECT_EQ("working tape: end of file reached during a read (after line 2 of Cross.tmp)",
+            messageOf([&] { working.read(); }));
+  working.rewind();
+  ListReader list(working);
+  EXPECT_EQ("working tape: end of file reached during a read of 2 values (after line 2 of "
+            "Cross.tmp)",
+            messageOf([&] { list.read("rr"); }));
+}
+
 TEST(QuotedTest, ControlBytesAreEscapedAndLongTextsCut) {
   const struct {
     std::string text;
