@@ -2,30 +2,21 @@
 // of the graph-data file that the output writers give them.
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "src/run_driver.h"
+#include "run_directory.h"
 
 namespace kinetics {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The lines of a file whose every line must end in CR LF.
 std::vector<std::string> crlfLines(const fs::path& path) {
-    const std::string bytes = readFile(path);
+    const std::string bytes = runtest::readFile(path);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -54,22 +45,7 @@ long indexOf(const std::vector<std::string>& lines, const std::string& text) {
 // holds one value a line.
 class OutputRun : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path() / (std::string("kinrun_output_") + test->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        for (const char* name : {"Param.tmp", "React.tmp", "Cross.tmp"})
-            fs::copy_file(fs::path(SOLVER_TEST_DATA) / "input" / "basic" / name, dir_ / name);
-        const std::string bytes = readFile(dir_ / "Param.tmp");
-        for (std::size_t start = 0; start < bytes.size();) {
-            std::size_t end = bytes.find("\r\n", start);
-            if (end == std::string::npos) end = bytes.size();
-            param_.push_back(bytes.substr(start, end - start));
-            start = end + 2;
-        }
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { param_ = runtest::crlfLines(runtest::readFile(dir_ / "Param.tmp")); }
 
     // Field values in Td with their energy ranges in eV.
     void setFields(const std::vector<std::string>& td, const std::vector<std::string>& ranges) {
@@ -85,9 +61,8 @@ protected:
     void run() {
         std::string bytes;
         for (const std::string& line : param_) bytes += line + "\r\n";
-        std::ofstream(dir_ / "Param.tmp", std::ios::binary) << bytes;
-        DirectoryRunFiles files(dir_);
-        runSolver(files);
+        runtest::writeFile(dir_ / "Param.tmp", bytes);
+        dir_.run();
         listing_ = crlfLines(dir_ / "out.lst");
         graph_ = crlfLines(dir_ / "out.gdt");
     }
@@ -104,7 +79,7 @@ protected:
         return nc;
     }
 
-    fs::path dir_;
+    runtest::RunDirectory dir_;  // a copy of the bundled deck
     std::vector<std::string> param_;
     std::vector<std::string> listing_;
     std::vector<std::string> graph_;
