@@ -106,15 +106,12 @@ bool namesCardSpecies(const ParsedReaction& parsed, int cardSpeciesCount) {
   return false;
 }
 
-// Next tape block as a candidate: its header text; the rest of the block
+// Next tape block as a candidate: its header card; the rest of the block
 // (reference card, then cards through the first with columns 1-8 blank) is
 // skipped. False at a header whose code is below 1.
-bool nextTapeCandidate(recordio::RecordUnit& tape, std::string& text,
-                       recordio::RecordOrigin& origin) {
-  Card header = readCard(tape);
+bool nextTapeCandidate(recordio::RecordUnit& tape, Card& header) {
+  header = readCard(tape);
   if (header.endsGroup()) return false;
-  text = header.data;
-  origin = header.origin;
   tape.read();  // reference card
   while (!readCard(tape).blankUpTo(8)) {
   }
@@ -134,22 +131,22 @@ void buildProcessTable(int cardsStored, const GasComposition& gas, SpeciesTable&
   int kept = 0;
   int deckSlot = 0;
   while (true) {
-    std::string text;
-    recordio::RecordOrigin origin;
+    Card candidate;
     int slot = 0;
     if (fromDeck) {
       if (deckSlot == kMaxProcesses) break;
       slot = ++deckSlot;
-      text = processes.deckCards[slot];
-      origin = processes.deckCardOrigins[slot];
+      candidate.data = processes.deckCards[slot];
+      candidate.origin = processes.deckCardOrigins[slot];
     } else {
-      if (!nextTapeCandidate(workingTape, text, origin)) break;
+      if (!nextTapeCandidate(workingTape, candidate)) break;
       slot = kept + 1;
     }
     if (kept == kMaxProcesses) break;
 
+    const std::string& text = candidate.data;
     ParsedReaction parsed =
-        recordio::atOrigin(origin, [&] { return parseReaction(text, species); });
+        recordio::atOrigin(candidate.origin, [&] { return parseReaction(text, species); });
     if (parsed.leftKey == parsed.rightKey) continue;
     if (!namesCardSpecies(parsed, gas.cardSpeciesCount)) continue;
     double energySum = 0.0;
