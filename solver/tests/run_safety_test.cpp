@@ -203,6 +203,8 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
        false},
       {"field mode", [](RunDirectory& d) { d.setLine("Param.tmp", 2, "5"); },
        "Param.tmp, line 2: field mode 5 is not 0, 1 or 2", false},
+      {"mesh intervals", [](RunDirectory& d) { d.setLine("Param.tmp", 73, "1"); },
+       "Param.tmp, line 73: 1 mesh intervals; at least 2 are needed", false},
       {"parameter file ends inside the list",
        [](RunDirectory& d) {
          const std::string param = readFile(d / "Param.tmp");
