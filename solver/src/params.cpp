@@ -57,6 +57,8 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
   auto real = [&] { return std::get<double>(v[next++]); };
   auto integer = [&] { return std::get<long long>(v[next++]); };
 
+  // Records of the values a later check names.
+  const std::size_t fieldModeRecord = reader.recordOf(next);
   long long fieldMode = integer();
   params.frequencyOmega = real();
   params.magneticField = real();
@@ -69,13 +71,11 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
   params.startTemperatureAsRead = real();
   params.startTemperature = params.startTemperatureAsRead;
   params.accuracy = real();
+  const std::size_t meshRecord = reader.recordOf(next);
   long long meshIntervals = integer();
   integer();  // not used
   real();     // not used
   long long maxIterations = integer();
-
-  const std::size_t fieldModeRecord = reader.recordOf(0);
-  const std::size_t meshRecord = reader.recordOf(kinds.size() - 4);
 
   params.graphFileName = withoutTrailingBlanks(parameterFile.read().substr(0, 200));
   params.graphFileNameWhere = parameterFile.where();
