@@ -41,4 +41,8 @@ std::string endCardRecord();
 // `text` cut or padded with blanks to `width` characters.
 std::string padded(std::string_view text, std::size_t width);
 
+// A species name for an A field of the outputs: names are blank-padded words,
+// and a shorter one is padded to 8 here so that the field shows it left-aligned.
+inline std::string padded8(std::string_view name) { return padded(name, 8); }
+
 }  // namespace kinetics

@@ -22,10 +22,6 @@ void putFormatted(RecordSink& sink, std::string_view format,
 void putInteger(RecordSink& sink, long long value) { sink.put(recordio::listDirected(value)); }
 void putReal(RecordSink& sink, double value) { sink.put(recordio::listDirected(value)); }
 
-// Names are blank-padded words; a shorter text is padded here so that an A
-// field shows it left-aligned.
-std::string padded8(const std::string& name) { return padded(name, 8); }
-
 // One curve: NC lines of E12.5.
 template <typename Get>
 void putCurve(RecordSink& sink, int caseCount, Get get) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "src/cards.h"  // padded
+#include "src/cards.h"  // padded, padded8
 #include "src/page_records.h"
 
 namespace kinetics {
@@ -23,10 +23,6 @@ using page_records::put;
 using page_records::repeated;
 
 std::string blanks(int n) { return std::to_string(n) + "X"; }
-
-// Names are blank-padded words; a shorter text is padded here so that an A
-// field shows it left-aligned.
-std::string padded8(const std::string& name) { return padded(name, 8); }
 
 // Values the pages derive from the case's inputs.
 struct PageValues {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "src/cards.h"  // padded
+#include "src/cards.h"  // padded, padded8
 #include "src/page_records.h"
 
 namespace kinetics {
@@ -41,7 +41,7 @@ void writeGasLine(const RunParameters& params, const GasComposition& composition
     const int n = static_cast<int>(listed.size());
     if (n == 1) {
         put(sink, "17X,'PURE ',A8,'TMOL=',F5.0,'DEG K',' PTOT=',F7.2,' TORR '",
-            {padded(composition.name[listed[0]], 8), params.gasTemperature,
+            {padded8(composition.name[listed[0]]), params.gasTemperature,
              params.gasPressure});
     } else if (n > 1) {
         const std::string repeat = std::to_string(n - 1);
@@ -50,7 +50,7 @@ void writeGasLine(const RunParameters& params, const GasComposition& composition
                                    "('/',2PF5.2),/,20X,' TMOL =',F5.0,' DEG K  ','PTOT = ',"
                                    "F7.2,'TORR'";
         std::vector<Value> values;
-        for (int c : listed) values.emplace_back(padded(composition.name[c], 8));
+        for (int c : listed) values.emplace_back(padded8(composition.name[c]));
         for (int c : listed) values.emplace_back(composition.fraction[c]);
         values.emplace_back(params.gasTemperature);
         values.emplace_back(params.gasPressure);
