@@ -209,35 +209,43 @@ TEST(ProcessTableTest, At206ProcessesFurtherTapeBlocksAreIgnored) {
   EXPECT_EQ(padded("MOMENTUM TRANSFER COLLISIONS", 32), f.table.name[207]);
 }
 
-TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheReactionCard) {
-  TableFixture f;
-  SpeciesTable& species = f.g.species;
-  for (int i = species.count + 1; i <= kMaxSpecies; ++i) {
-    species.name[i] = name8("S" + std::to_string(i));
+namespace {
+
+// The fixture's gas with the species table filled up to its last entry.
+struct FullTableFixture : TableFixture {
+  FullTableFixture() {
+    SpeciesTable& species = g.species;
+    for (int i = species.count + 1; i <= kMaxSpecies; ++i) {
+      species.name[i] = name8("S" + std::to_string(i));
+    }
+    species.count = kMaxSpecies;
   }
-  species.count = kMaxSpecies;
+  // The message of the process table built from `stored` deck cards, or the tape.
+  std::string failureOf(int stored) {
+    try {
+      buildProcessTable(stored, g.gas, g.species, tape, table);
+    } catch (const recordio::IoError& e) {
+      return e.what();
+    }
+    return "(no failure)";
+  }
+};
+
+}  // namespace
+
+TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheReactionCard) {
+  FullTableFixture f;
   recordio::RecordUnit group = recordio::RecordUnit::fromText(
       "React.tmp", cardRecord("AR + E ^ AR* + E", 1) + "\n" + cardRecord("AR + E ^ NEW + E", 1) +
                        "\n" + endCardRecord() + "\n");
   const int stored = readReactionCards(group, f.table);
-  std::string message = "(no failure)";
-  try {
-    buildProcessTable(stored, f.g.gas, species, f.tape, f.table);
-  } catch (const recordio::IoError& e) {
-    message = e.what();
-  }
   EXPECT_EQ("React.tmp, line 2: species table full (250 entries): cannot enter \"NEW     \" from "
             "a reaction text",
-            message);
+            f.failureOf(stored));
 }
 
 TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheTapeHeader) {
-  TableFixture f;
-  SpeciesTable& species = f.g.species;
-  for (int i = species.count + 1; i <= kMaxSpecies; ++i) {
-    species.name[i] = name8("S" + std::to_string(i));
-  }
-  species.count = kMaxSpecies;
+  FullTableFixture f;
   // Two blocks of four lines: header, reference card, one data card, blank card.
   std::string text;
   for (const char* header : {"AR + E ^ AR* + E", "AR + E ^ NEW + E"}) {
@@ -245,13 +253,7 @@ TEST(ProcessTableTest, FullSpeciesTableNamesTheLineOfTheTapeHeader) {
             cardRecord("     0.000     1.000", 1) + "\n" + cardRecord("", 0) + "\n";
   }
   f.tape = recordio::RecordUnit::fromText("Cross.tmp", text + endCardRecord() + "\n");
-  std::string message = "(no failure)";
-  try {
-    buildProcessTable(0, f.g.gas, species, f.tape, f.table);
-  } catch (const recordio::IoError& e) {
-    message = e.what();
-  }
   EXPECT_EQ("Cross.tmp, line 5: species table full (250 entries): cannot enter \"NEW     \" from "
             "a reaction text",
-            message);
+            f.failureOf(0));
 }
