@@ -18,6 +18,11 @@ inline constexpr int kSlotsPerSide = 5;            // names kept on each side
 inline constexpr std::string_view kElectronName = "E(-)    ";
 inline constexpr std::string_view kPhotonName = "HNU     ";
 
+// The spellings of the electron as a blank-padded name: "E", "E-" and "E(-)".
+inline bool isElectronName(std::string_view name) {
+  return name == "E       " || name == "E-      " || name == kElectronName;
+}
+
 // Next non-blank character of `text` from `from` on, or '\0' at its end.
 inline char nextNonBlank(std::string_view text, std::size_t from) {
   for (std::size_t i = from; i < text.size(); ++i) {
@@ -57,7 +62,7 @@ void forEachName(std::string_view text, Visit&& visit) {
     }
     if (side > 1 || name.empty()) return;
     name.resize(kNameLength, ' ');
-    if (name == "E       " || name == "E-      ") name = kElectronName;
+    if (isElectronName(name)) name = kElectronName;
     if (slot < kSlotsPerSide) visit(side, slot, std::move(name));
     ++slot;
     if (sideEnded) {

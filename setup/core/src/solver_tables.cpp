@@ -14,12 +14,6 @@ namespace {
 using vorn::reaction_text::kElectronName;
 constexpr std::size_t kNameWidth = vorn::reaction_text::kNameLength;
 
-// The names a species card can carry for the electron: they set the electron
-// density and take no entry of their own.
-bool isElectronCardName(const std::string& name) {
-  return name == "E       " || name == "E-      " || name == kElectronName;
-}
-
 // The card code in columns 71-72 (blanks read as 0); a code that is no number ends
 // the group as the end of the file does.
 int cardCode(const std::string& card) {
@@ -88,7 +82,8 @@ SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape) {
   }
   while (nextGroupCard(deck, card)) {
     std::string name = card.substr(0, kNameWidth);
-    if (!isElectronCardName(name)) names.insert(std::move(name));
+    // The electron's cards set its density and take no entry of their own.
+    if (!vorn::reaction_text::isElectronName(name)) names.insert(std::move(name));
   }
   addTapeNames(tape, names);
   counts.speciesNames = static_cast<int>(names.size());
