@@ -29,11 +29,13 @@ ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
                     std::to_string(kMaxOutputPathLength) + " characters";
     return outcome;
   }
-  if (auto beyond = solverTableLimitError(countSolverTables(model))) {
+  // Rendered once: counted for the solver's tables, then written as counted.
+  const SolverInputs inputs = renderSolverInputs(model);
+  if (auto beyond = solverTableLimitError(countSolverTables(inputs))) {
     outcome.error = *beyond;
     return outcome;
   }
-  WriteResult written = writeSolverInputs(model, ask);
+  WriteResult written = writeSolverInputs(model, inputs, ask);
   if (!written.error.empty()) {
     outcome.error = written.error;
     return outcome;

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <fstream>
+#include <sstream>
 
 #include "setup/card_text.h"
 #include "setup/data_bank.h"
@@ -45,14 +46,20 @@ bool fileExists(const std::string& path) {
 }
 
 // Writes one input file; the error message naming it, or an empty text.
-template <typename Writer>
-std::string writeFile(const std::string& path, Writer writer) {
+std::string writeFile(const std::string& path, const std::string& content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return "Cannot create the file " + path;
-  bool written = writer(out);
+  out << content;
   out.close();
-  if (!written || !out) return "Cannot write the file " + path;
+  if (!out) return "Cannot write the file " + path;
   return {};
+}
+
+template <typename Writer>
+std::string rendered(Writer writer) {
+  std::ostringstream out;
+  writer(out);
+  return std::move(out).str();
 }
 
 }  // namespace
@@ -127,19 +134,23 @@ std::string overwriteQuestion(const std::string& basePath) {
   return "Output Files " + basePath + ".* are already exist.  Overwrite?";
 }
 
+SolverInputs renderSolverInputs(const CalculationModel& model) {
+  return {rendered([&](std::ostream& out) { writeCrossSectionTape(model, out); }),
+          rendered([&](std::ostream& out) { writeInputDeck(model, out); }),
+          rendered([&](std::ostream& out) { writeParameterFile(model, out); })};
+}
+
 WriteResult writeSolverInputs(const CalculationModel& model, const OverwriteQuestion& ask) {
+  return writeSolverInputs(model, renderSolverInputs(model), ask);
+}
+
+WriteResult writeSolverInputs(const CalculationModel& model, const SolverInputs& inputs,
+                              const OverwriteQuestion& ask) {
   WriteResult result;
   const std::string dir = model.ProgDir + "/";
-  result.error = writeFile(dir + "Cross.tmp",
-                           [&](std::ostream& out) { return writeCrossSectionTape(model, out); });
-  if (result.error.empty()) {
-    result.error = writeFile(dir + "React.tmp",
-                             [&](std::ostream& out) { return writeInputDeck(model, out); });
-  }
-  if (result.error.empty()) {
-    result.error = writeFile(dir + "Param.tmp",
-                             [&](std::ostream& out) { return writeParameterFile(model, out); });
-  }
+  result.error = writeFile(dir + "Cross.tmp", inputs.tape);
+  if (result.error.empty()) result.error = writeFile(dir + "React.tmp", inputs.deck);
+  if (result.error.empty()) result.error = writeFile(dir + "Param.tmp", inputs.parameters);
   if (!result.error.empty()) return result;
 
   const std::string base = outputBasePath(model);

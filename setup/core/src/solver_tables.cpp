@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "setup/card_text.h"
-#include "setup/solver_input_writer.h"
 #include "vorn/reaction_text.h"
 
 namespace setup {
@@ -90,12 +89,14 @@ SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape) {
   return counts;
 }
 
-SolverTableCounts countSolverTables(const CalculationModel& model) {
-  std::stringstream deck;
-  std::stringstream tape;
-  writeInputDeck(model, deck);
-  writeCrossSectionTape(model, tape);
+SolverTableCounts countSolverTables(const SolverInputs& inputs) {
+  std::istringstream deck(inputs.deck);
+  std::istringstream tape(inputs.tape);
   return countSolverTables(deck, tape);
+}
+
+SolverTableCounts countSolverTables(const CalculationModel& model) {
+  return countSolverTables(renderSolverInputs(model));
 }
 
 std::optional<std::string> solverTableLimitError(const SolverTableCounts& counts) {

@@ -25,10 +25,23 @@ struct WriteResult {
   std::string error;
 };
 
+// The contents of the three files.
+struct SolverInputs {
+  std::string tape;        // Cross.tmp
+  std::string deck;        // React.tmp
+  std::string parameters;  // Param.tmp
+};
+
+// The three files' contents for the model's calculation (the data bank is read).
+SolverInputs renderSolverInputs(const CalculationModel& model);
+
 // Writes the three files in the order Cross.tmp, React.tmp, Param.tmp, then asks
 // "Output Files <base>.* are already exist.  Overwrite?" through `ask` when
 // <base>.gdt or <base>.lst exists in the output folder.
 WriteResult writeSolverInputs(const CalculationModel& model, const OverwriteQuestion& ask);
+// The same with the contents already rendered.
+WriteResult writeSolverInputs(const CalculationModel& model, const SolverInputs& inputs,
+                              const OverwriteQuestion& ask);
 
 // The three files one by one, to a stream (the .rc and .crs files are read from
 // DataBankDir). False when writing the stream failed.

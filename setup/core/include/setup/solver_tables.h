@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "setup/calculation_model.h"
+#include "setup/solver_input_writer.h"
 
 namespace setup {
 
@@ -37,7 +38,8 @@ std::vector<std::string> reactionTextNames(std::string_view text);
 // tape (Cross.tmp) as the solver reads them.
 SolverTableCounts countSolverTables(std::istream& deck, std::istream& tape);
 
-// The same for the deck and tape that the model's calculation writes.
+// The same for rendered input files, or for those the model's calculation writes.
+SolverTableCounts countSolverTables(const SolverInputs& inputs);
 SolverTableCounts countSolverTables(const CalculationModel& model);
 
 // The refusal to show when the counts exceed the solver's tables, or none.
