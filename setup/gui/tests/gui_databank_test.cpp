@@ -52,17 +52,10 @@ private slots:
     void amountsInHexadecimalReadAsNoNumber()
     {
         GuiFixture f;
-        const QByteArray end = QByteArray(70, ' ') + "-1\r\n";
-        auto species = [](const char* name, const char* amount) {
-            return (QByteArray(name).leftJustified(8, ' ') + QByteArray(amount).leftJustified(10, ' ') +
-                    " 0.000E+00 2.800E+01")
-                       .leftJustified(70, ' ') +
-                   " 1\r\n";
-        };
         QFile rc(f.dir() + "/Gasfiles/N2.rc");
         QVERIFY(rc.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        rc.write(end + end + species("N2", " 0x10") + species("N2(A)", "0x1p-2") +
-                 species("N2(B)", "   2.5") + end);
+        rc.write(endCard() + endCard() + species("N2", " 0x10") + species("N2(A)", "0x1p-2") +
+                 species("N2(B)", "   2.5") + endCard());
         rc.close();
         f.loadBank();
         f.checkGas(1);

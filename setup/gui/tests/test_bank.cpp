@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QString>
 
-namespace {
-
 QByteArray card(const QByteArray& data, const char* code)
 {
     return data.leftJustified(70, ' ') + code + "\r\n";
@@ -22,6 +20,8 @@ QByteArray species(const char* name, const char* amount)
                     " 0.000E+00 4.000E+01",
                 " 1");
 }
+
+namespace {
 
 void write(const QString& path, const QByteArray& content)
 {

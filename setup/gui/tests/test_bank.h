@@ -1,6 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+// Card images of the data bank, each with its CR LF: `data` blank-padded to 70
+// columns and the two-column `code`; the end card; a species line (the amount
+// right-aligned in columns 9-18, energy 0, mass 40).
+QByteArray card(const QByteArray& data, const char* code);
+QByteArray endCard();
+QByteArray species(const char* name, const char* amount);
 
 // A small data bank written for the GUI tests into <dir>/Gasfiles:
 //   0 "Argon"     Ar.rc: 2 reactions; AR 1.0, AR* 0, AR(+) 0
