@@ -6,12 +6,15 @@
 
 #include "setup/card_text.h"
 #include "vorn/reaction_text.h"
+#include "vorn/table_sizes.h"
 
 namespace setup {
 namespace {
 
 using vorn::reaction_text::kElectronName;
 constexpr std::size_t kNameWidth = vorn::reaction_text::kNameLength;
+constexpr int kSolverMaxReactions = vorn::table_sizes::kMaxProcesses;
+constexpr int kSolverMaxSpecies = vorn::table_sizes::kMaxSpecies;
 
 // The card code in columns 71-72 (blanks read as 0); a code that is no number ends
 // the group as the end of the file does.

@@ -1,5 +1,5 @@
-// What a calculation asks of the solver's fixed tables: the reaction cards it keeps
-// (206) and the distinct species names its species table holds (250). A deck
+// What a calculation asks of the solver's fixed tables (sizes in vorn/table_sizes.h):
+// the reaction cards it keeps and the distinct species names it holds. A deck
 // beyond them makes the solver stop or silently drop reactions, so "Execute"
 // refuses it beforehand. The counting follows how the solver fills its table:
 // the species cards (the electron's own names excepted), then the electron, then
@@ -17,9 +17,6 @@
 #include "setup/solver_input_writer.h"
 
 namespace setup {
-
-inline constexpr int kSolverMaxReactions = 206;
-inline constexpr int kSolverMaxSpecies = 250;
 
 struct SolverTableCounts {
   int reactions = 0;     // reaction cards of the deck
