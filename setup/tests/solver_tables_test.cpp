@@ -76,6 +76,15 @@ TEST(SolverTables, CountsCardsElectronReactionAndTapeNamesOnce) {
   EXPECT_EQ(6, counts.speciesNames);
 }
 
+TEST(SolverTables, TapeUpdateCardsCountNeitherAsReactionsNorAsSpecies) {
+  std::istringstream deck(card("UPD1 + E ^ UPD2 + E") + endCard() + card("AR + E ^ AR* + E") +
+                          endCard() + speciesLine("AR") + endCard());
+  std::istringstream tape(endCard());
+  SolverTableCounts counts = countSolverTables(deck, tape);
+  EXPECT_EQ(1, counts.reactions);
+  EXPECT_EQ(3, counts.speciesNames);  // E(-), AR, AR*
+}
+
 TEST(SolverTables, RefusesOnlyBeyondTheTables) {
   EXPECT_FALSE(solverTableLimitError({206, 250}));
   std::optional<std::string> reactions = solverTableLimitError({207, 10});
