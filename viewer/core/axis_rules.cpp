@@ -44,11 +44,8 @@ double powerOfTenAbove(double v) { return std::pow(10.0, std::ceil(std::log10(v)
 double powerOfTenBelow(double v) { return std::pow(10.0, std::floor(std::log10(v))); }
 
 void ScaleLeftMaximum(int chart, AxisState& left, const CurveList& curves) {
-    double m = 0;
-    for (const Series* s : curves)
-        if (s != nullptr)
-            for (double y : s->y)
-                if (std::isfinite(y)) m = std::max(m, y);
+    const Extremes e = extremes(curves, false);
+    const double m = e.any ? std::max(0.0, e.hi) : 0;
     if (chart == kDistChart || chart == kRateChart) {
         left.autoMax = false;
         left.log = true;
