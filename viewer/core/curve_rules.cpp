@@ -33,12 +33,18 @@ void recolourSeries(ChartModel& chart) {
     }
 }
 
+namespace {
+
+int shownCount(const ChartModel& chart) {
+    return static_cast<int>(std::count_if(chart.series.begin(), chart.series.end(),
+                                          [](const Series& s) { return s.on; }));
+}
+
+}  // namespace
+
 int nextLegendFirst(const ChartModel& chart, int step) {
-    int shown = 0;
-    for (const Series& s : chart.series)
-        if (s.on) ++shown;
     const int next = chart.legendFirst + std::max(1, step);
-    return next < shown ? next : 0;
+    return next < shownCount(chart) ? next : 0;
 }
 
 int legendPageRows(int chart, int rowsThatFit) {
@@ -52,12 +58,9 @@ int legendPageStep(int chart, int rowsThatFit) {
 }
 
 std::vector<int> legendEntries(const ChartModel& chart, int rows) {
-    int shown = 0;
-    for (const Series& s : chart.series)
-        if (s.on) ++shown;
     // Curves switched off since the legend was paged may leave nothing from its first entry
     // on; an empty legend could not be clicked back, so it starts again from the top.
-    const int first = chart.legendFirst < shown ? chart.legendFirst : 0;
+    const int first = chart.legendFirst < shownCount(chart) ? chart.legendFirst : 0;
     std::vector<int> entries;
     int position = 0;
     for (size_t i = 0; i < chart.series.size() && int(entries.size()) < rows; ++i) {
