@@ -84,6 +84,28 @@ TEST(AxisRules, DecadesOnlyBeyondAFactorOfTen) {
     EXPECT_DOUBLE_EQ(1e5, axis.min);
 }
 
+TEST(AxisRules, ValuesThatAreNotFiniteAreNotScaledTo) {
+    const double nan = std::nan(""), inf = INFINITY;
+    const Series gaps = curve({10, inf, 500, nan}, {2e5, nan, 3e6, inf});
+    AxisState left = designAxes(kDriftChart).left;
+    ScaleLeftDecades(left, {&gaps});
+    EXPECT_DOUBLE_EQ(1e5, left.min);
+    EXPECT_DOUBLE_EQ(1e7, left.max);
+    AxisState bottom = designAxes(kDriftChart).bottom;
+    ScaleBottomDecades(bottom, {&gaps});
+    EXPECT_DOUBLE_EQ(10, bottom.min);
+    EXPECT_DOUBLE_EQ(1000, bottom.max);
+
+    const Series power = curve({1, 2, 3}, {-inf, -15, 250});
+    AxisState powerLeft = designAxes(kPowerChart).left;
+    ScaleLeftMinimum(powerLeft, {&power});
+    EXPECT_DOUBLE_EQ(-20, powerLeft.min);
+    const Series rates = curve({1, 2}, {inf, 3.2e-9});
+    AxisState rateLeft = designAxes(kRateChart).left;
+    ScaleLeftMaximum(kRateChart, rateLeft, {&rates});
+    EXPECT_DOUBLE_EQ(1e-8, rateLeft.max);
+}
+
 TEST(AxisRules, LogToggles) {
     AxisState rate = designAxes(kRateChart).left;
     setLogY(kRateChart, rate, true);
@@ -274,6 +296,16 @@ TEST(AxisRules, HugeBoundsGiveFewFiniteTicks) {
     EXPECT_DOUBLE_EQ(0, axis.max) << "nothing applied";
     typed.minText = "0";
     EXPECT_FALSE(applyAxisDialog(axis, labelStep, typed, {0, 1}, {}));
+}
+
+TEST(AxisRules, StepsBelowTheSpacingOfDoublesGiveOneTickEach) {
+    // Near 1e17 doubles lie 16 apart: a typed increment of 1 would repeat every value.
+    AxisState axis;
+    axis.autoMin = axis.autoMax = false;
+    axis.increment = 1;
+    const auto ticks = axisTicks(axis, {1e17, 1e17 + 64}, 1, {});
+    ASSERT_EQ(5u, ticks.size());
+    for (size_t i = 1; i < ticks.size(); ++i) EXPECT_EQ(16, ticks[i].value - ticks[i - 1].value);
 }
 
 TEST(AxisRules, LabelStepGrowsUntilTheLabelsFit) {
