@@ -3,8 +3,9 @@
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
 #include <QGraphicsSimpleTextItem>
-#include <QPen>
 #include <cmath>
+
+#include "viewer/gui/curve_pen.h"
 
 namespace vorn::viewer {
 namespace {
@@ -45,10 +46,7 @@ void ChartLegend::show(const std::vector<LegendRow>& rows, QPointF topLeft) {
         m_texts[i]->setVisible(on);
         if (!on) continue;
         const double y = topLeft.y() + i * h;
-        const Rgb rgb = rows[i].colour;
-        QPen pen(QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-        pen.setWidth(2);
-        m_markers[i]->setPen(pen);
+        m_markers[i]->setPen(curvePen(rows[i].colour));
         m_markers[i]->setLine(topLeft.x() + kPadding, y + h / 2, topLeft.x() + kPadding + kMarkerLength, y + h / 2);
         m_texts[i]->setText(QString::fromStdString(rows[i].title));
         m_texts[i]->setPos(topLeft.x() + kPadding + kMarkerLength + kGap, y);

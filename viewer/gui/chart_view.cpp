@@ -13,6 +13,7 @@
 #include "viewer/core/curve_rules.h"
 #include "viewer/gui/chart_legend.h"
 #include "viewer/gui/chart_text.h"
+#include "viewer/gui/curve_pen.h"
 
 namespace vorn::viewer {
 namespace {
@@ -21,8 +22,6 @@ namespace {
 // with Qt 6.4 (a 12 px label needs 24 px per category) and rounded up.
 constexpr double kLabelRoom = 12;
 constexpr double kTickLength = 5;  // major ticks drawn by the overlay, px outside the axis
-
-QColor toColour(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 double drawUnits(double v, bool log) { return log ? std::log10(v) : v; }
 
@@ -126,8 +125,7 @@ void ChartView::showModel(const ChartModel& model, bool newData, std::array<int,
 
     for (size_t i = 0; i < model.series.size(); ++i) {
         const Series& m = model.series[i];
-        QPen pen(toColour(m.colour));
-        pen.setWidth(2);
+        const QPen pen = curvePen(m.colour);
         QList<QLineSeries*> all = m_stretches[i];
         all.prepend(m_series[static_cast<qsizetype>(i)]);
         for (QLineSeries* s : all) {

@@ -11,6 +11,7 @@
 
 #include "../core/gdt_builder.h"
 #include "gui_test_support.h"
+#include "viewer/gui/curve_pen.h"
 
 using namespace vorn::viewer;
 using vorn::viewer::test::dataFile;
@@ -32,8 +33,6 @@ bool colourNear(const QImage& image, QPoint p, QColor c) {
     }
     return false;
 }
-
-QColor colourOf(Rgb rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 // Texts of the axis labels and titles that the chart library draws.
 QStringList drawnTexts(ChartView* view) {
@@ -95,7 +94,7 @@ private slots:
                 const Series& s = model.series[size_t(firstSeries + i)];
                 if (s.heading) continue;  // white on white
                 const QPoint at = toViewport(view, {legend.left() + 12, legend.top() + (i + 0.5) * rowHeight});
-                QVERIFY2(colourNear(image, at, colourOf(s.colour)), qPrintable(QString("row %1").arg(i)));
+                QVERIFY2(colourNear(image, at, toColour(s.colour)), qPrintable(QString("row %1").arg(i)));
             }
         };
         checkRows(0, 21);  // the heading and 20 entries
