@@ -170,7 +170,7 @@ void ChartView::relayout() {
     m_inLayout = false;
 }
 
-bool ChartView::layoutAxis(int a) {
+void ChartView::layoutAxis(int a) {
     QCategoryAxis* axis = m_axes[a];
     const AxisState& state = m_axisState[a];
     const AxisRange r = m_ranges[a];
@@ -212,7 +212,7 @@ bool ChartView::layoutAxis(int a) {
         labels.append(blank);
         ends.push_back(hi);
     }
-    if (labels == m_categories[a] && axis->min() == lo && axis->max() == hi) return false;
+    if (labels == m_categories[a] && axis->min() == lo && axis->max() == hi) return;
     m_categories[a] = labels;
     for (const QString& label : axis->categoriesLabels()) axis->remove(label);
     // A label sits at its category's end value; the start lies just below the first one so
@@ -221,7 +221,6 @@ bool ChartView::layoutAxis(int a) {
     axis->setStartValue(std::min(lo, ends.front()) - std::fabs(span) * 1e-9);
     for (qsizetype i = 0; i < labels.size(); ++i) axis->append(labels[i], ends[size_t(i)]);
     axis->setRange(lo, hi);
-    return true;
 }
 
 void ChartView::layoutLegend() {

@@ -70,7 +70,7 @@ private:
     void feedPoints(const ChartModel& model);
     QLineSeries* newLineSeries();
     void relayout();
-    bool layoutAxis(int axis);
+    void layoutAxis(int axis);
     void layoutLegend();
     void drawOverlay();
 
