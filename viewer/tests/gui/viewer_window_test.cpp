@@ -6,14 +6,17 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "../core/gdt_builder.h"
 #include "gui_test_support.h"
+#include "viewer/gui/qt_user_dialogs.h"
 
 using namespace vorn::viewer;
 using vorn::viewer::test::dataFile;
@@ -232,6 +235,26 @@ private slots:
         QVERIFY(rest[0]->isVisible());
         QCOMPARE(view->gapStretches(2).size(), 0);
         QCOMPARE(view->legendTexts().at(1), QString("1.000E+02 (not converged)"));
+    }
+
+    void errorBoxesShowTheirTextAsPlainText() {
+        // A message quoting a file's line: markup in it is shown, not obeyed.
+        const QString text = "line 2: found \"<b>1.0</b>\"";
+        Qt::TextFormat format = Qt::AutoText;
+        QString shown;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                format = box->textFormat();
+                shown = box->text();
+                box->accept();
+            }
+        });
+        answer.start(20);
+        QtUserDialogs().error(nullptr, text);
+        answer.stop();
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(shown, text);
     }
 
     void aLongBadLineIsReportedAtOnce() {
