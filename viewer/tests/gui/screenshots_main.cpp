@@ -9,13 +9,11 @@
 //   viewer_screenshots FILE.gdt OUTDIR [DEFAULT.gdt]
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
 #include <cstdio>
 
-#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 
 using namespace vorn::viewer;
@@ -70,11 +68,8 @@ int main(int argc, char** argv) {
         test::GdtLayout layout;
         layout.processes = 25;
         layout.fieldValues = {50, 100, 200, 500};
-        QFile file(g_out + "/25-processes.gdt");
-        if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(test::buildGdt(layout)));
-        file.close();
         test::Viewer viewer;
-        if (!opened(viewer, file.fileName())) return 1;
+        if (!opened(viewer, test::writeGdt(g_out, "25-processes.gdt", layout))) return 1;
         viewer.tickAll(viewer.form1.CheckListBox2);
         viewer.form1.setActivePage(2);
         shoot(viewer.form1, "legend-page1.png");

@@ -1,6 +1,5 @@
 // What the "Configuring" page shows beyond its texts: the panel colours and the full
 // process names of the check lists.
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -8,7 +7,6 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "viewer/tests/core/gdt_builder.h"
 
 using namespace vorn::viewer;
 using vorn::viewer::test::dataFile;
@@ -33,11 +31,8 @@ private slots:
         QTemporaryDir dir;
         test::GdtLayout layout;
         layout.processes = 25;
-        const QString path = dir.filePath("many.gdt");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(test::buildGdt(layout)));
-        file.close();
+        const QString path = test::writeGdt(dir.path(), "many.gdt", layout);
+        QVERIFY(!path.isEmpty());
         Viewer v;
         v.open(path);
         TForm1& w = v.form1;

@@ -9,7 +9,6 @@
 #include <QToolButton>
 
 
-#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 
 using namespace vorn::viewer;

@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 #include "viewer/gui/qt_user_dialogs.h"
 
@@ -217,11 +216,10 @@ private slots:
     void aValueThatIsNotFiniteBreaksItsCurve() {
         test::GdtLayout layout;
         layout.points = 5;
-        QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
-        lines[23] = "         NaN\r";  // the third distribution value of case 1
         QTemporaryDir dir;
-        const QString path = dir.filePath("gap.gdt");
-        writeFile(path, lines.join('\n'));
+        // Line 24: the third distribution value of case 1.
+        const QString path = test::writeGdt(dir.path(), "gap.gdt", layout, {{24, "         NaN"}});
+        QVERIFY(!path.isEmpty());
         Viewer v;
         v.open(path);
         QCOMPARE(v.dialogs->errors, QStringList());

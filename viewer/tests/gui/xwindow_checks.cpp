@@ -7,9 +7,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <cmath>
-#include <map>
 
-#include "../core/gdt_builder.h"
 #include "gui_test_support.h"
 #include "viewer/gui/curve_pen.h"
 
@@ -43,16 +41,6 @@ QStringList drawnTexts(ChartView* view) {
     return texts;
 }
 
-// Writes the file of `layout`, with the given lines (from 1) replaced.
-QString writeGdt(const QTemporaryDir& dir, const char* name, const test::GdtLayout& layout,
-                 const std::map<int, QByteArray>& replaced = {}) {
-    QList<QByteArray> lines = QByteArray::fromStdString(test::buildGdt(layout)).split('\n');
-    for (const auto& [number, text] : replaced) lines[number - 1] = text + "\r";
-    QFile file(dir.filePath(name));
-    if (file.open(QIODevice::WriteOnly)) file.write(lines.join('\n'));
-    return file.fileName();
-}
-
 void settle() {
     for (int i = 0; i < 5; ++i) {
         QApplication::processEvents();
@@ -69,7 +57,7 @@ private slots:
         QTemporaryDir dir;
         test::GdtLayout layout;
         layout.processes = 25;  // 27 rate curves and the heading
-        const QString path = writeGdt(dir, "many.gdt", layout);
+        const QString path = test::writeGdt(dir.path(), "many.gdt", layout);
 
         Viewer v;
         TForm1& w = v.form1;
@@ -141,7 +129,7 @@ private slots:
         for (int i = 1; i <= 21; ++i) layout.fieldValues.push_back(10.0 * i);
         Viewer v;
         QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
-        v.open(writeGdt(dir, "fields.gdt", layout));
+        v.open(test::writeGdt(dir.path(), "fields.gdt", layout));
         v.tickAll(v.form1.CheckListBox1);
         v.form1.setActivePage(1);
         settle();
@@ -159,7 +147,7 @@ private slots:
         layout.fieldValues = {10, 20, 50};
         Viewer v;
         QVERIFY(QTest::qWaitForWindowExposed(&v.form1));
-        v.open(writeGdt(dir, "huge.gdt", layout, {{17, " 0.10000+301"}, {39, " 0.10000+301"}}));
+        v.open(test::writeGdt(dir.path(), "huge.gdt", layout, {{17, " 0.10000+301"}, {39, " 0.10000+301"}}));
         QCOMPARE(v.dialogs->errors, QStringList());
         v.tickAll(v.form1.CheckListBox2);
         v.form1.setActivePage(2);
