@@ -255,6 +255,24 @@ private slots:
         QCOMPARE(shown, text);
     }
 
+    void aValueBetweenTwoGapsDrawsNoLine() {
+        test::GdtLayout layout;
+        layout.points = 5;
+        QTemporaryDir dir;
+        // Lines 23 and 25: the second and fourth distribution values of case 1.
+        const QString path = test::writeGdt(dir.path(), "gaps.gdt", layout,
+                                            {{23, "         NaN"}, {25, "         NaN"}});
+        QVERIFY(!path.isEmpty());
+        Viewer v;
+        v.open(path);
+        QCOMPARE(v.dialogs->errors, QStringList());
+        v.tickAll(v.form1.CheckListBox1);
+        v.form1.setActivePage(1);
+        ChartView* view = v.form1.Charts[kDistChart];
+        QCOMPARE(view->lineSeries().at(1)->points(), QList<QPointF>({{0, 0}}));
+        QCOMPARE(view->gapStretches(1).size(), 0);
+    }
+
     void aLongBadLineIsReportedAtOnce() {
         QTemporaryDir dir;
         QByteArray text = "ZOLBEX GRP FILE\r\n";
