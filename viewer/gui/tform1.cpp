@@ -415,16 +415,13 @@ void TForm1::Print1Click() { printActivePage(outputContext()); }
 
 // The context holds the chart active when the command was chosen; while the file dialog is
 // open a timer or another window may change the page, so the page is looked at again after it.
-void TForm1::Save1Click() {
+void TForm1::runChartOutput(void (*command)(const OutputContext&)) {
     if (activeChart() < 0) return;
-    saveChartPicture(outputContext());
+    command(outputContext());
     if (activeChart() >= 0) redraw(activeChart());
 }
 
-void TForm1::Export1Click() {
-    if (activeChart() < 0) return;
-    exportChartTable(outputContext());
-    if (activeChart() >= 0) redraw(activeChart());
-}
+void TForm1::Save1Click() { runChartOutput(saveChartPicture); }
+void TForm1::Export1Click() { runChartOutput(exportChartTable); }
 
 }  // namespace vorn::viewer

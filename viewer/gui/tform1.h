@@ -153,6 +153,8 @@ private:
     void UpdateTransportAxisTitle(int chart);
     void RecolourSeries(int chart);
     void redraw(int chart);
+    // Save or Export on the chart page shown, which is drawn again afterwards.
+    void runChartOutput(void (*command)(const OutputContext&));
     void pageLegend(int chart);
     int activeChart() const;  // 0 .. 5, or -1 on "Configuring" and "Listing"
 
