@@ -21,7 +21,8 @@ inline constexpr std::size_t kSpeciesNameLength = vorn::reaction_text::kNameLeng
 // index is 0 when the slot is empty or holds a photon ("HNU").
 struct ParsedReaction {
   std::array<std::array<int, kSlotsPerSide>, 2> index{};
-  std::array<std::array<std::string, kSlotsPerSide>, 2> name{};  // 8 characters, blank-padded
+  // 8 characters, blank-padded; no "{}" here (see run_data.h)
+  std::array<std::array<std::string, kSlotsPerSide>, 2> name;
   long long leftKey = 0;
   long long rightKey = 0;
 };

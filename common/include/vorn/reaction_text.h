@@ -4,7 +4,6 @@
 // here once. Header only and free of any library.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -40,7 +39,7 @@ inline char nextNonBlank(std::string_view text, std::size_t from) {
 // an empty name or after the right side.
 template <class Visit>
 void forEachName(std::string_view text, Visit&& visit) {
-  text = text.substr(0, std::min(text.size(), kParsedColumns));
+  text = text.substr(0, kParsedColumns);  // substr stops at the end of the text
   int side = 0;
   int slot = 0;
   std::size_t position = 0;
