@@ -1,5 +1,7 @@
 // The solver's run data: plain structs, filled stage by stage and passed along.
 // Tables are 1-based as the physics texts number them: element 0 is unused.
+// Arrays of strings carry no "{}": they start empty anyway, and clang 14 crashes
+// at random on that initialiser in some files.
 #pragma once
 
 #include <array>
@@ -7,13 +9,14 @@
 #include <vector>
 
 #include "recordio/recordio.h"
+#include "vorn/table_sizes.h"
 
 namespace kinetics {
 
 inline constexpr int kMaxFieldValues = 21;
-inline constexpr int kMaxSpecies = 250;
+inline constexpr int kMaxSpecies = vorn::table_sizes::kMaxSpecies;
 inline constexpr int kMaxComponents = 15;
-inline constexpr int kMaxProcesses = 206;
+inline constexpr int kMaxProcesses = vorn::table_sizes::kMaxProcesses;
 inline constexpr int kMaxMeshIntervals = 20000;
 inline constexpr int kGridDimension = kMaxMeshIntervals + 1;
 
@@ -48,7 +51,7 @@ struct RunParameters {
 // Species table (cards, the electron and names added by reaction parsing).
 struct SpeciesTable {
   int count = 0;  // SpeciesTotal
-  std::array<std::string, kMaxSpecies + 1> name{};  // 8 characters, blank-padded
+  std::array<std::string, kMaxSpecies + 1> name;  // 8 characters, blank-padded
   std::array<double, kMaxSpecies + 1> amount{};
   std::array<double, kMaxSpecies + 1> energy{};
   std::array<double, kMaxSpecies + 1> mass{};
@@ -64,7 +67,7 @@ struct GasComposition {
   int electronIndex = 0;     // index of "E(-)" in the species table
   int count = 0;             // ComponentCount
   std::array<int, kMaxComponents + 1> species{};
-  std::array<std::string, kMaxComponents + 1> name{};
+  std::array<std::string, kMaxComponents + 1> name;
   std::array<double, kMaxComponents + 1> fraction{};
   std::array<double, kMaxComponents + 1> rotationalFraction{};
   std::array<double, kMaxComponents + 1> mass{};
@@ -77,14 +80,14 @@ struct GasComposition {
 // Process table; entry count + 1 is the momentum-transfer pseudo-process.
 struct ProcessTable {
   int count = 0;  // ProcessCount
-  std::array<std::string, kMaxProcesses + 2> name{};  // 32 characters
+  std::array<std::string, kMaxProcesses + 2> name;  // 32 characters
   std::array<double, kMaxProcesses + 2> threshold{};
   std::array<double, kMaxProcesses + 2> targetDensity{};
   std::array<double, kMaxProcesses + 2> productDensity{};
   std::array<int, kMaxProcesses + 2> type{};
   std::array<int, kMaxProcesses + 2> source{};
   // DeckCards: 206 slots of reaction text (70 characters), blank at the start.
-  std::array<std::string, kMaxProcesses + 1> deckCards{};
+  std::array<std::string, kMaxProcesses + 1> deckCards;
   std::array<recordio::RecordOrigin, kMaxProcesses + 1> deckCardOrigins{};  // for messages
   // Key pair of each process (from its reaction text), for the cross-section search.
   std::array<long long, kMaxProcesses + 2> leftKey{};
@@ -170,7 +173,7 @@ struct CaseSolution {
 
   // Listing composition picked at case entry (up to 15 names and fractions).
   int pickedCount = 0;
-  std::array<std::string, kMaxComponents + 1> pickedName{};
+  std::array<std::string, kMaxComponents + 1> pickedName;
   std::array<double, kMaxComponents + 1> pickedFraction{};
 };
 
