@@ -110,9 +110,10 @@ std::string listDirected(double value);
 // ---------------------------------------------------------------------------
 // Reading fixed fields. A blank field reads as 0. Real fields accept fixed or
 // exponent form with an optional sign; a field without a decimal point has
-// `impliedDecimals` implied decimals ("1500" in E10.3 reads 1.5). A field holding
-// only "." or only an exponent reads as 0. Anything else malformed throws IoError
-// (whose message names the field; callers add the file).
+// `impliedDecimals` implied decimals ("1500" in E10.3 reads 1.5). A field whose
+// mantissa holds no digit ("--150", "-+50", ".", "E5") is malformed, like anything
+// else that is not a number: IoError, whose message names the field (callers add
+// the file).
 // ---------------------------------------------------------------------------
 
 long long readInteger(std::string_view field);
