@@ -139,25 +139,29 @@ TEST(RunFolderTest, InputReplacedOrWrittenAgainIsNotDeleted) {
   EXPECT_TRUE(dir.has("Cross.tmp"));
 }
 
-TEST(RunFolderTest, RunSaysWhichInputItKeptBecauseItChanged) {
-  struct Files : kinetics::DirectoryRunFiles {
-    using DirectoryRunFiles::DirectoryRunFiles;
-    bool deleteInput(std::string_view name) override {
-      // The set-up program writes a new deck while the run ends.
-      if (name == "React.tmp") writeFile(directory / "React.tmp", "a new deck\r\n");
-      return DirectoryRunFiles::deleteInput(name);
-    }
-    fs::path directory;
-  };
-  RunDirectory dir;
-  Files files(dir.path());
-  files.directory = dir.path();
-  const kinetics::RunOutcome outcome = kinetics::runSolver(files);
-  EXPECT_EQ(2, outcome.casesRun);
-  EXPECT_EQ(std::vector<std::string>{"React.tmp"}, outcome.inputsKept);
+// The set-up program writes a new calculation while a run ends: the run keeps
+// the new deck and tape and says so.
+TEST(RunFolderTest, InputsWrittenAnewDuringTheRunAreKept) {
+  RunDirectory dir("decks/write21");
+  dir.setLine("Param.tmp", 73, "20000");  // long enough to act while it runs
+  const pid_t run = dir.startProgram();
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  std::error_code error;
+  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
+    if (std::chrono::steady_clock::now() > until) break;
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  if (::waitpid(run, nullptr, WNOHANG) != 0) GTEST_SKIP() << "the run ended too soon";
+  writeFile(dir / "React.tmp", "a new deck\r\n");  // in place
+  writeFile(dir / "new.tmp", "a new tape\r\n");
+  fs::rename(dir / "new.tmp", dir / "Cross.tmp");     // another file under the name
+  runtest::ProgramEnd end = dir.waitForProgram(run);
+  EXPECT_EQ(0, end.status);
+  EXPECT_EQ("React.tmp is not deleted: it is no longer the file this run read\n"
+            "Cross.tmp is not deleted: it is no longer the file this run read\n",
+            end.errors);
   EXPECT_EQ("a new deck\r\n", readFile(dir / "React.tmp"));
-  EXPECT_FALSE(dir.has("Cross.tmp"));
-  EXPECT_EQ(dir / "out.lst", outcome.listing);
+  EXPECT_EQ("a new tape\r\n", readFile(dir / "Cross.tmp"));
 }
 
 // A closed error stream costs the message, not the status: no SIGPIPE.
