@@ -15,6 +15,11 @@ using runtest::readFile;
 using runtest::RunDirectory;
 using runtest::writeFile;
 
+// The one line of a run that computed no case.
+std::string noCaseLine(const RunDirectory& dir) {
+  return "No case was computed; the reason is in the listing " + (dir / "out.lst").string() + "\n";
+}
+
 std::string failureOf(RunDirectory& dir) {
   try {
     dir.run();
@@ -84,10 +89,7 @@ TEST(DriverTest, RunWithoutACaseThatCanRunSaysSoAndKeepsTheDeckAndTape) {
     for (const auto& [line, text] : row.lines) dir.setLine("Param.tmp", line, text);
     std::string errors;
     EXPECT_EQ(3, dir.runProgram(errors)) << row.what;
-    EXPECT_EQ("No case was computed; the reason is in the listing " + (dir / "out.lst").string() +
-                  "\n",
-              errors)
-        << row.what;
+    EXPECT_EQ(noCaseLine(dir), errors) << row.what;
     EXPECT_FALSE(dir.has("Param.tmp")) << row.what;
     EXPECT_TRUE(dir.has("React.tmp")) << row.what;
     EXPECT_TRUE(dir.has("Cross.tmp")) << row.what;
@@ -218,10 +220,7 @@ TEST(DriverTest, ZeroMomentumTransferBeforeAnyCaseComputesNoCase) {
     row.change(dir);
     std::string errors;
     EXPECT_EQ(3, dir.runProgram(errors)) << row.what;
-    EXPECT_EQ("No case was computed; the reason is in the listing " + (dir / "out.lst").string() +
-                  "\n",
-              errors)
-        << row.what;
+    EXPECT_EQ(noCaseLine(dir), errors) << row.what;
     EXPECT_EQ("", readFile(dir / "out.gdt")) << row.what;  // no case ran, no header
     const std::vector<std::string> listing = crlfLines(readFile(dir / "out.lst"));
     ASSERT_GE(listing.size(), 4u) << row.what;

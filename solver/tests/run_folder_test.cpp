@@ -8,9 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <new>
-#include <thread>
 
 #include "run_directory.h"
 
@@ -84,25 +82,13 @@ TEST(RunFolderTest, RunStartedWhileOneRunsIsRefused) {
   RunDirectory dir("decks/write21");
   slow(dir);
   const pid_t first = dir.startProgram();
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  std::error_code error;
-  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
-    if (std::chrono::steady_clock::now() > until) break;
-    std::this_thread::sleep_for(std::chrono::microseconds(200));
-  }
+  dir.waitForFirstCase("Write21.gdt");
   int status = 0;
   if (::waitpid(first, &status, WNOHANG) == first) GTEST_SKIP() << "the first run ended too soon";
   // The second run writes its error stream to a file of another folder.
   RunDirectory other;
   const std::string errorsName = (other / "second.stderr").string();
-  const pid_t second = ::fork();
-  if (second == 0) {
-    const int errorsFile = ::open(errorsName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (errorsFile < 0 || ::dup2(errorsFile, 2) < 0 || ::chdir(dir.path().c_str()) != 0) ::_exit(127);
-    ::alarm(60);
-    ::execl(KINRUN_PROGRAM, KINRUN_PROGRAM, static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  const pid_t second = runtest::startKinrun(dir.path().string(), runtest::createErrorsFile(errorsName));
   ::waitpid(second, &status, 0);
   const bool firstRanThrough = ::waitpid(first, nullptr, WNOHANG) == 0;
   runtest::ProgramEnd end = dir.waitForProgram(first);
@@ -145,12 +131,7 @@ TEST(RunFolderTest, InputsWrittenAnewDuringTheRunAreKept) {
   RunDirectory dir("decks/write21");
   dir.setLine("Param.tmp", 73, "20000");  // long enough to act while it runs
   const pid_t run = dir.startProgram();
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  std::error_code error;
-  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
-    if (std::chrono::steady_clock::now() > until) break;
-    std::this_thread::sleep_for(std::chrono::microseconds(200));
-  }
+  dir.waitForFirstCase("Write21.gdt");
   if (::waitpid(run, nullptr, WNOHANG) != 0) GTEST_SKIP() << "the run ended too soon";
   writeFile(dir / "React.tmp", "a new deck\r\n");  // in place
   writeFile(dir / "new.tmp", "a new tape\r\n");
@@ -169,18 +150,9 @@ TEST(RunFolderTest, ClosedErrorStreamKeepsTheExitStatus) {
   RunDirectory dir;
   fs::remove(dir / "Param.tmp");
   int pipeEnds[2];
-  ASSERT_EQ(0, ::pipe(pipeEnds));
-  const std::string directory = dir.path().string();
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::close(pipeEnds[0]);
-    if (::dup2(pipeEnds[1], 2) < 0 || ::chdir(directory.c_str()) != 0) ::_exit(127);
-    ::alarm(60);
-    ::execl(KINRUN_PROGRAM, KINRUN_PROGRAM, static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(pipeEnds[0]);
-  ::close(pipeEnds[1]);
+  ASSERT_EQ(0, ::pipe2(pipeEnds, O_CLOEXEC));
+  ::close(pipeEnds[0]);  // nobody reads the error stream
+  const pid_t child = runtest::startKinrun(dir.path().string(), pipeEnds[1]);
   int status = 0;
   ::waitpid(child, &status, 0);
   EXPECT_FALSE(WIFSIGNALED(status)) << "signal " << WTERMSIG(status);
@@ -222,20 +194,9 @@ TEST(RunFolderTest, TapeTooLargeForTheMemoryIsNamed) {
   RunDirectory dir;
   // 1 GB of zero bytes that take no disk space, read under a 256 MB limit.
   ASSERT_EQ(0, ::truncate((dir / "Cross.tmp").c_str(), 1LL << 30));
-  const std::string directory = dir.path().string();
-  const std::string errorsName = directory + ".stderr";
-  const pid_t child = ::fork();
-  if (child == 0) {
-    const int errors = ::open(errorsName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    rlimit limit{256u << 20, 256u << 20};
-    if (errors < 0 || ::dup2(errors, 2) < 0 || ::chdir(directory.c_str()) != 0 ||
-        ::setrlimit(RLIMIT_AS, &limit) != 0) {
-      ::_exit(127);
-    }
-    ::alarm(60);
-    ::execl(KINRUN_PROGRAM, KINRUN_PROGRAM, static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
+  const std::string errorsName = dir.path().string() + ".stderr";
+  const pid_t child = runtest::startKinrun(dir.path().string(), runtest::createErrorsFile(errorsName),
+                                           RLIMIT_AS, 256u << 20);
   int status = 0;
   ::waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status));

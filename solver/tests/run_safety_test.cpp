@@ -6,9 +6,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <functional>
-#include <thread>
 
 #include "run_directory.h"
 
@@ -382,12 +380,7 @@ TEST(CaseOutputTest, RunStoppedBySigtermKeepsItsCompleteCases) {
   RunDirectory dir("decks/write21");
   const pid_t child = dir.startProgram();
   // The graph-data file stays empty until the first case is complete.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  std::error_code error;
-  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
-    if (std::chrono::steady_clock::now() > until) break;
-    std::this_thread::sleep_for(std::chrono::microseconds(200));
-  }
+  dir.waitForFirstCase("Write21.gdt");
   ::kill(child, SIGTERM);
   runtest::ProgramEnd end = dir.waitForProgram(child);
   if (end.signal != SIGTERM) GTEST_SKIP() << "the run ended before the signal";
