@@ -5,18 +5,16 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "recordio/recordio.h"
 
 namespace kinetics {
 
 FolderLock::FolderLock(const std::filesystem::path& folder) {
+  // A folder the run may use but not list (no read permission) cannot be
+  // opened for the lock; the run goes on in it as before.
   const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (descriptor < 0) {
-    throw recordio::IoError(folder.string() + ": cannot open the folder (" +
-                            std::strerror(errno) + ")");
-  }
+  if (descriptor < 0) return;
   int status;
   do {
     status = ::flock(descriptor, LOCK_EX | LOCK_NB);

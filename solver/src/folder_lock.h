@@ -12,8 +12,9 @@ namespace kinetics {
 class FolderLock {
  public:
   // Takes the lock without waiting. A folder that another process holds throws
-  // recordio::IoError. A file system that cannot lock a directory (some network
-  // file systems) gives no lock, and the run goes on as it did without one.
+  // recordio::IoError. A folder that cannot be opened (no read permission) or a
+  // file system that cannot lock a directory (some network file systems) gives
+  // no lock, and the run goes on as it did without one.
   explicit FolderLock(const std::filesystem::path& folder);
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
