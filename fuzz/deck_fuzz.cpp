@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kinetics::copyInputDeck(deck, deckGroup);
     int cards = kinetics::readReactionCards(deckGroup, processes);
     kinetics::copyInputDeck(deck, deckGroup);
+    kinetics::expectDeckEnd(deck);
     kinetics::readSpeciesGroup(deckGroup, params, species, gas);
     kinetics::buildProcessTable(cards, gas, species, workingTape, processes);
   } catch (const recordio::IoError&) {

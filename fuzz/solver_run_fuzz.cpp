@@ -86,16 +86,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   folder.write("Cross.tmp", files[2]);
   FolderInputsMemoryOutputs runFiles(folder.path());
   const auto exists = [&](const char* name) { return std::filesystem::exists(folder.path() / name); };
+  kinetics::RunOutcome outcome;
   try {
-    kinetics::runSolver(runFiles);
+    outcome = kinetics::runSolver(runFiles);
   } catch (const recordio::IoError&) {
     // A record-I/O failure ends the run with its message (nothing else may
     // escape); the deck and the tape stay for the user.
     if (!exists("React.tmp") || !exists("Cross.tmp")) fuzz::fail("a failed run lost an input file");
     return 0;
   }
-  if (exists("Param.tmp") || exists("React.tmp") || exists("Cross.tmp")) {
-    fuzz::fail("a finished run left an input file");
+  if (exists("Param.tmp")) fuzz::fail("a finished run left the parameter file");
+  // A run that computed no case keeps the deck and the tape; one that computed
+  // a case deletes both.
+  const bool kept = outcome.casesRun == 0;
+  if (exists("React.tmp") != kept || exists("Cross.tmp") != kept) {
+    fuzz::fail(kept ? "a run that computed no case lost an input file"
+                    : "a finished run left an input file");
   }
   return 0;
 }

@@ -39,7 +39,8 @@ long long readInteger(std::string_view field) {
 }
 
 // Accepts [sign] digits [. digits] [exponent], where the exponent is a letter
-// E, D (either case) with an optional sign, or just a sign, then digits.
+// E, D (either case) with an optional sign, or just a sign, then digits; at
+// least one digit comes before the exponent.
 double readReal(std::string_view field, int impliedDecimals) {
   std::string text = withoutBlanks(field);
   if (text.empty()) return 0.0;
@@ -54,7 +55,6 @@ double readReal(std::string_view field, int impliedDecimals) {
     while (i < text.size() && isDigit(text[i])) fractionDigits += text[i++];
   }
   long exponent = 0;
-  bool hasExponent = false;
   if (i < text.size()) {
     char c = static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
     if (c == 'E' || c == 'D') {
@@ -68,14 +68,10 @@ double readReal(std::string_view field, int impliedDecimals) {
     auto result = std::from_chars(text.data() + i, text.data() + text.size(), exponent);
     if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) badField(field, "a number");
     if (text[signAt] == '-') exponent = -exponent;
-    hasExponent = true;
   }
-  bool hasMantissa = !integerDigits.empty() || !fractionDigits.empty();
-  if (!hasMantissa) {
-    // Only "." or only an exponent: zero. A lone sign is malformed.
-    if (point || hasExponent) return 0.0;
-    badField(field, "a number");
-  }
+  // Without a digit before the exponent there is no number: "--150" is not an
+  // exponent of -150 on nothing, and neither "." nor "E5" is zero.
+  if (integerDigits.empty() && fractionDigits.empty()) badField(field, "a number");
   if (!point) {
     // Implied decimals: the last digits before the exponent are the fraction.
     exponent -= impliedDecimals;

@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
+#include <new>
 
 #include "recordio/recordio.h"
 
@@ -29,6 +30,25 @@ std::string notRegular(const std::string& name, const std::string& kind) {
 }
 
 std::string systemError() { return std::strerror(errno); }
+
+FileIdentity identityFrom(const struct stat& info) {
+  return {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+          static_cast<long long>(info.st_size),
+          static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec};
+}
+
+// Reads what is left of an open file.
+std::string readAll(int descriptor, const std::filesystem::path& path) {
+  std::string text;
+  char chunk[65536];
+  while (true) {
+    ssize_t n = ::read(descriptor, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) throw IoError(path.string() + ": cannot read the file (" + systemError() + ")");
+    if (n == 0) return text;
+    text.append(chunk, static_cast<std::size_t>(n));
+  }
+}
 
 // Opens `path` with O_NONBLOCK, so that no open waits on a FIFO or a device,
 // and keeps the descriptor only when it is a regular file. `failure` says in the
@@ -134,24 +154,30 @@ void FileSink::writeOut() {
   buffer_.clear();
 }
 
-RecordUnit RecordUnit::openExisting(const std::filesystem::path& path) {
+std::optional<FileIdentity> identityOf(const std::filesystem::path& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return identityFrom(info);
+}
+
+RecordUnit RecordUnit::openExisting(const std::filesystem::path& path, FileIdentity* identity) {
   const int descriptor =
       openRegular(path, O_RDONLY, "the file does not exist or cannot be opened");
-  std::string text;
-  char chunk[65536];
-  while (true) {
-    ssize_t n = ::read(descriptor, chunk, sizeof chunk);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const std::string reason = systemError();
-      ::close(descriptor);
-      throw IoError(path.string() + ": cannot read the file (" + reason + ")");
-    }
-    if (n == 0) break;
-    text.append(chunk, static_cast<std::size_t>(n));
+  struct Closer {
+    int descriptor;
+    ~Closer() { ::close(descriptor); }
+  } closer{descriptor};
+  struct stat info {};
+  ::fstat(descriptor, &info);
+  // The whole file is held in memory, as text and then as records; a file too
+  // large for that is named rather than ending the run in an internal error.
+  try {
+    std::string text = readAll(descriptor, path);
+    if (identity != nullptr) *identity = identityFrom(info);
+    return fromText(path.filename().string(), text);
+  } catch (const std::bad_alloc&) {
+    throw IoError(path.string() + ": memory ran out while reading the file");
   }
-  ::close(descriptor);
-  return fromText(path.filename().string(), text);
 }
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b) {

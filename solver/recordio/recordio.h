@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -110,9 +111,10 @@ std::string listDirected(double value);
 // ---------------------------------------------------------------------------
 // Reading fixed fields. A blank field reads as 0. Real fields accept fixed or
 // exponent form with an optional sign; a field without a decimal point has
-// `impliedDecimals` implied decimals ("1500" in E10.3 reads 1.5). A field holding
-// only "." or only an exponent reads as 0. Anything else malformed throws IoError
-// (whose message names the field; callers add the file).
+// `impliedDecimals` implied decimals ("1500" in E10.3 reads 1.5). A field whose
+// mantissa holds no digit ("--150", "-+50", ".", "E5") is malformed, like anything
+// else that is not a number: IoError, whose message names the field (callers add
+// the file).
 // ---------------------------------------------------------------------------
 
 long long readInteger(std::string_view field);
@@ -185,6 +187,21 @@ class FileSink : public RecordSink {
 // "a device", "a socket"; empty for a regular file or a name that does not exist.
 std::string nonRegularKind(const std::filesystem::path& path);
 
+// What makes a file the one that was read: its device and inode, and the size
+// and modification time (ns) it had then; a file written again in place has
+// another size or time, and is another input.
+struct FileIdentity {
+  unsigned long long device = 0;
+  unsigned long long inode = 0;
+  long long size = 0;
+  long long modified = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+// The identity of the file `path` names now (a symbolic link followed);
+// nullopt when it names nothing.
+std::optional<FileIdentity> identityOf(const std::filesystem::path& path);
+
 // Where a record came from: line `line` (1-based) of the input file `file`. A
 // record a scratch unit makes itself has none.
 struct RecordOrigin {
@@ -219,8 +236,11 @@ class RecordUnit {
   // A new empty scratch unit; `name` is used in messages.
   explicit RecordUnit(std::string name);
   // Loads an existing regular file without blocking; throws IoError when it does
-  // not exist, is not a regular file (a FIFO, a directory, a device) or cannot be read.
-  static RecordUnit openExisting(const std::filesystem::path& path);
+  // not exist, is not a regular file (a FIFO, a directory, a device), cannot be
+  // read, or is too large for the memory left. `identity`, when given, gets the
+  // identity of the file that was read.
+  static RecordUnit openExisting(const std::filesystem::path& path,
+                                 FileIdentity* identity = nullptr);
   // The unit an input file of these bytes gives; each record's origin is its line.
   static RecordUnit fromText(std::string name, std::string_view text);
 

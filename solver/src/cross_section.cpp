@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "src/cards.h"
 #include "src/physical_constants.h"
 #include "src/run_data.h"
 
@@ -73,6 +74,7 @@ const CrossSectionTape::Block* CrossSectionTape::block(std::size_t index,
                                                        const ReactionKeyFunction& keysOf) {
   if (index == 0 && blocks_.empty() && !endReached_) unit_.rewind();
   while (index >= blocks_.size() && !endReached_) {
+    expectHeaderCard(unit_);
     const std::vector<recordio::Value> header = unit_.read(headerFormat());
     if (std::get<long long>(header[4]) < 1) {
       endReached_ = true;
@@ -83,12 +85,15 @@ const CrossSectionTape::Block* CrossSectionTape::block(std::size_t index,
     next.origin = unit_.origin();
     next.unitFactor = std::get<double>(header[1]);
     if (next.unitFactor == 0.0) next.unitFactor = 1.0;
+    expectBlockCard(unit_, next.origin);
     unit_.read();  // reference card
     for (;;) {
+      expectBlockCard(unit_, next.origin);
       const std::vector<recordio::Value> energies = unit_.read(dataFormat());
       double sum = 0.0;
       for (const recordio::Value& v : energies) sum += std::get<double>(v);
       if (sum == 0.0) break;  // blank card: end of the block
+      expectBlockCard(unit_, next.origin);
       const std::vector<recordio::Value> sigmas = unit_.read(dataFormat());
       for (int j = 0; j < kValuesPerCard; ++j) {
         next.energies.push_back(std::get<double>(energies[j]));

@@ -1,5 +1,8 @@
 #include "src/gas_composition.h"
 
+#include <cstdio>
+#include <vector>
+
 #include "src/cards.h"
 
 namespace kinetics {
@@ -23,16 +26,43 @@ int findSpecies(const SpeciesTable& species, const std::string& name) {
   return 0;
 }
 
-void readCards(recordio::RecordUnit& deckGroup, RunParameters& params, SpeciesTable& species) {
+// The name as a message quotes it, without its padding.
+std::string quotedName(const std::string& name) {
+  const std::size_t end = name.find_last_not_of(' ');
+  return recordio::quoted(name.substr(0, end == std::string::npos ? 0 : end + 1));
+}
+
+std::string shortNumber(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
+// No gas has a negative amount or mass; the electron card's amount is the
+// electron density, whose negative values become 0 later.
+void checkCardValues(const recordio::RecordUnit& deckGroup, const std::string& name,
+                     double amount, double mass) {
+  for (auto [what, value] : {std::pair{"amount", amount}, std::pair{"mass", mass}}) {
+    if (value < 0.0) {
+      throw recordio::IoError(deckGroup.where() + ": the " + what + " of species " +
+                              quotedName(name) + " is negative (" + shortNumber(value) + ")");
+    }
+  }
+}
+
+// `cardLine[i]` is where the card that entered species i was read.
+void readCards(recordio::RecordUnit& deckGroup, RunParameters& params, SpeciesTable& species,
+               std::vector<std::string>& cardLine) {
   static const recordio::Format speciesCard("A8,3E10.3,32X,I2");
   while (true) {
     std::vector<recordio::Value> f = deckGroup.read(speciesCard);
     if (std::get<long long>(f[4]) < 1) return;
-    if (species.count >= kMaxSpecies) continue;  // a full table ignores further cards
     const std::string& name = std::get<std::string>(f[0]);
     double amount = std::get<double>(f[1]);
     double energy = std::get<double>(f[2]);
     double mass = std::get<double>(f[3]);
+    if (!isElectronName(name)) checkCardValues(deckGroup, name, amount, mass);
+    if (species.count >= kMaxSpecies) continue;  // a full table ignores further cards
     if (isElectronName(name)) {
       params.electronDensity = amount;
       continue;
@@ -41,6 +71,8 @@ void readCards(recordio::RecordUnit& deckGroup, RunParameters& params, SpeciesTa
     if (i == 0) {
       i = ++species.count;
       species.name[i] = name;
+      cardLine.resize(static_cast<std::size_t>(i) + 1);
+      cardLine[static_cast<std::size_t>(i)] = deckGroup.where();
       if (name[0] == 'R') {
         species.isRotational[i] = 1;
         species.rotationalEnergy[i] = energy;
@@ -67,7 +99,7 @@ void linkRotationalAmounts(SpeciesTable& species) {
 }
 
 void chooseComponents(const SpeciesTable& species, double sum, GasComposition& gas,
-                      const std::string& file) {
+                      const std::string& file, const std::vector<std::string>& cardLine) {
   std::array<bool, kMaxSpecies + 1> chosen{};
   gas.count = 0;
   for (int round = 1; round <= kMaxComponents; ++round) {
@@ -81,6 +113,17 @@ void chooseComponents(const SpeciesTable& species, double sum, GasComposition& g
       }
     }
     if (round >= 2 && best < kComponentFloor) break;
+    if (pick != 0 && sum <= 0.0) {
+      // Only R-prefixed species have an amount: each counts as the rotational
+      // part of the molecule its name names, and no gas remains.
+      const auto line = static_cast<std::size_t>(pick);
+      throw recordio::IoError(
+          (line < cardLine.size() ? cardLine[line] : file) + ": species " +
+          quotedName(species.name[pick]) +
+          " is read as a rotational species (its name begins with R), whose amount gives no "
+          "gas of its own; no species card gives a positive amount to a species that is not "
+          "rotational");
+    }
     if (pick == 0 || sum <= 0.0) {
       throw recordio::IoError(file + ": no species card gives a positive amount");
     }
@@ -101,7 +144,8 @@ void chooseComponents(const SpeciesTable& species, double sum, GasComposition& g
 
 void readSpeciesGroup(recordio::RecordUnit& deckGroup, RunParameters& params,
                       SpeciesTable& species, GasComposition& gas) {
-  readCards(deckGroup, params, species);
+  std::vector<std::string> cardLine;
+  readCards(deckGroup, params, species, cardLine);
   // A failure of the group as a whole names the lines the group spans.
   const recordio::RecordOrigin& first = deckGroup.origin(1);
   const recordio::RecordOrigin& last = deckGroup.origin();
@@ -114,7 +158,7 @@ void readSpeciesGroup(recordio::RecordUnit& deckGroup, RunParameters& params,
 
   double sum = 0.0;
   for (int i = 1; i <= species.count; ++i) sum += species.amount[i];
-  chooseComponents(species, sum, gas, file);
+  chooseComponents(species, sum, gas, file, cardLine);
 
   double density = sum;
   if (sum <= kRelativeAmountLimit) {

@@ -17,8 +17,10 @@ namespace kinetics {
 // densities; derives E/N from the amplitudes in mode 1; sets the electron
 // density from an electron card; appends the electron as the last entry.
 //
-// A deck whose cards give no positive amount, or a table with no room left for
-// the electron, throws recordio::IoError: the run cannot go on with it.
+// A card with a negative amount or mass (the electron card's amount aside), a
+// deck whose cards give no positive amount (saying so when only R-prefixed,
+// rotational species have one), or a table with no room left for the electron
+// throws recordio::IoError: the run cannot go on with it.
 void readSpeciesGroup(recordio::RecordUnit& deckGroup, RunParameters& params,
                       SpeciesTable& species, GasComposition& gas);
 

@@ -1,6 +1,7 @@
 #include "src/params.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -64,6 +65,7 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
   params.magneticField = real();
   for (int i = 1; i <= kMaxFieldValues; ++i) params.fieldList[i] = real();
   for (int i = 1; i <= kMaxFieldValues; ++i) params.amplitudeList[i] = real();
+  const std::size_t pressureRecord = reader.recordOf(next);
   params.gasPressure = real();
   params.gasTemperature = real();
   params.electronDensity = real();
@@ -87,6 +89,14 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
     throw recordio::IoError(parameterFile.where(fieldModeRecord) + ": field mode " +
                             std::to_string(fieldMode) + " is not 0, 1 or 2");
   }
+  // No gas has a negative pressure: it would give a negative density,
+  // diffusion and mobility. A pressure of 0 is taken as 1 Torr later.
+  if (params.gasPressure < 0.0) {
+    char value[32];
+    std::snprintf(value, sizeof value, "%g", params.gasPressure);
+    throw recordio::IoError(parameterFile.where(pressureRecord) + ": the gas pressure " + value +
+                            " Torr is negative");
+  }
   if (meshIntervals < 2) {
     throw recordio::IoError(parameterFile.where(meshRecord) + ": " +
                             std::to_string(meshIntervals) +
@@ -103,8 +113,17 @@ void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& param
 void compactAndSortFieldList(RunParameters& params) {
   Fields& field = caseList(params);
   Fields& range = params.energyRangeList;
-  // An entry with a field value but no energy range is a gap: a later entry
-  // with an energy range moves onto it.
+  // A field value without a positive energy range has no grid (its step would
+  // be 0 or negative): the entry is skipped, and becomes a gap that a later
+  // entry moves onto, so that it neither runs nor ends the list.
+  for (int i = 1; i <= kMaxFieldValues; ++i) {
+    if (field[i] != 0.0 && !(range[i] > 0.0)) {
+      field[i] = 0.0;
+      range[i] = 0.0;
+    }
+  }
+  // An entry without an energy range is a gap: a later entry with an energy
+  // range moves onto it.
   for (bool moved = true; moved;) {
     moved = false;
     for (int i = 1; i < kMaxFieldValues; ++i) {

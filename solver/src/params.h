@@ -16,13 +16,14 @@ namespace kinetics {
 
 // Sets the defaults and reads the whole file. A value that cannot be read as
 // its item's type, or a file that ends early, throws recordio::IoError; so does
-// a value the run cannot work with (a field mode other than 0, 1, 2, or fewer
-// than 2 mesh intervals).
+// a value the run cannot work with (a field mode other than 0, 1, 2, a negative
+// gas pressure, or fewer than 2 mesh intervals).
 void readRunParameters(recordio::RecordUnit& parameterFile, RunParameters& params);
 
-// Closes the gaps of the field list (keyed on the energy range) and sorts it by
-// increasing field value, energy ranges moving in step. Works on the amplitudes
-// in mode 1, on E/N otherwise.
+// Skips every entry whose field value is not 0 and whose energy range is 0 or
+// below (it is cleared to a gap), closes the gaps of the field list (keyed on
+// the energy range) and sorts it by increasing field value, energy ranges
+// moving in step. Works on the amplitudes in mode 1, on E/N otherwise.
 void compactAndSortFieldList(RunParameters& params);
 
 // Angular frequency, output mode and print switches, E/N in 1e-16 V cm2, and the

@@ -110,11 +110,13 @@ bool namesCardSpecies(const ParsedReaction& parsed, int cardSpeciesCount) {
 // (reference card, then cards through the first with columns 1-8 blank) is
 // skipped. False at a header whose code is below 1.
 bool nextTapeCandidate(recordio::RecordUnit& tape, Card& header) {
-  header = readCard(tape);
+  header = readHeaderCard(tape);
   if (header.endsGroup()) return false;
+  expectBlockCard(tape, header.origin);
   tape.read();  // reference card
-  while (!readCard(tape).blankUpTo(8)) {
-  }
+  do {
+    expectBlockCard(tape, header.origin);
+  } while (!readCard(tape).blankUpTo(8));
   return true;
 }
 

@@ -1,5 +1,7 @@
 #include "src/run_driver.h"
 
+#include <new>
+
 #include "src/case_results.h"
 #include "src/case_setup.h"
 #include "src/deck.h"
@@ -21,7 +23,8 @@ struct RunInput {
   SpeciesTable species;
   GasComposition gas;
   ProcessTable processes;
-  recordio::RecordUnit workingTape{"working tape (from Cross.tmp)"};
+  // Its records keep the lines of Cross.tmp (or React.tmp) they came from.
+  recordio::RecordUnit workingTape{std::string(kTapeFileName)};
 };
 
 struct RunOutputs {
@@ -32,11 +35,23 @@ struct RunOutputs {
 // E/N unit of the field list (1e-16 V cm2), a single-precision value widened.
 constexpr double kFieldUnit = 1.0000000168623835e-16;
 
+// Why a run computed no case, when no case could start: the listing says so
+// (the fatal zero momentum-transfer sum has its own message).
+void writeNoCaseMessage(recordio::RecordSink& listing) {
+  listing.put("");
+  listing.put(std::string(30, ' ') + "NO CASE WAS RUN");
+  listing.put(std::string(5, ' ') +
+              "THE FIELD LIST BEGINS WITH A FIELD VALUE OF 0, WHICH ENDS THE LIST;");
+  listing.put(std::string(5, ' ') +
+              "A FIELD VALUE WITHOUT A POSITIVE ENERGY RANGE IS SKIPPED.");
+}
+
 // Stages 7 to 9: one case per field value up to the first that does not
-// converge, then the rest of the graph-data file and the summary tables. False
-// when a case set-up met a zero momentum-transfer sum: its message is in the
-// listing and the run ends at once.
-bool runCases(RunInput& in, RunOutputs& out) {
+// converge, then the rest of the graph-data file and the summary tables.
+// Returns the number of cases run (a case that did not converge included).
+// When a case set-up meets a zero momentum-transfer sum its message is in the
+// listing and the run ends at once, with the cases run before it.
+int runCases(RunInput& in, RunOutputs& out) {
   CrossSectionTape tape(in.workingTape);
   CaseGrid grid;
   CaseSolution solution;
@@ -52,7 +67,7 @@ bool runCases(RunInput& in, RunOutputs& out) {
     // may write its warnings; an entry without an energy range has no grid.
     if (in.params.energyRangeList[k] > 0.0 &&
         !setUpCase(in.params, in.gas, in.species, in.processes, tape, k, grid, *out.listing)) {
-      return false;
+      return caseCounter;
     }
     if (caseCounter == fieldValueCount) break;
     ++caseCounter;
@@ -78,60 +93,87 @@ bool runCases(RunInput& in, RunOutputs& out) {
   out.graph->close();
   out.graph.reset();
   writeSummaryTables(in.params, in.gas, in.processes, caseCounter, results, *out.listing);
-  return true;
+  if (fieldValueCount == 0) writeNoCaseMessage(*out.listing);
+  return caseCounter;
+}
+
+void deleteOrKeep(RunFiles& files, std::string_view name, RunOutcome& outcome) {
+  if (!files.deleteInput(name)) outcome.inputsKept.emplace_back(name);
 }
 
 }  // namespace
 
-void runSolver(RunFiles& files) {
-  // Stage 1: the inputs; a missing one ends the run before anything is written.
-  recordio::RecordUnit tape = files.openInput(kTapeFileName);
-  recordio::RecordUnit replacedKeys("replaced keys");
-  recordio::RecordUnit deckGroup("React.tmp card group");
-  recordio::RecordUnit deck = files.openInput(kDeckFileName);
-  recordio::RecordUnit parameterFile = files.openInput(kParameterFileName);
-  RunInput in;
-  clearProcessTable(in.processes);
+RunOutcome runSolver(RunFiles& files) {
+  RunOutcome outcome;
+  // The input being read, for a run that memory runs out on.
+  std::string_view reading = kTapeFileName;
+  try {
+    // Stage 1: the inputs; a missing one ends the run before anything is written.
+    recordio::RecordUnit tape = files.openInput(kTapeFileName);
+    recordio::RecordUnit replacedKeys("replaced keys");
+    recordio::RecordUnit deckGroup("React.tmp card group");
+    reading = kDeckFileName;
+    recordio::RecordUnit deck = files.openInput(kDeckFileName);
+    reading = kParameterFileName;
+    recordio::RecordUnit parameterFile = files.openInput(kParameterFileName);
+    RunInput in;
+    clearProcessTable(in.processes);
 
-  // Stage 2: the tape update writes before the listing exists; its records
-  // become the first records of the listing.
-  recordio::MemorySink earlyListing;
-  copyInputDeck(deck, deckGroup);
-  updateCrossSectionTape(tape, in.workingTape, replacedKeys, deckGroup, earlyListing);
+    // Stage 2: the tape update writes before the listing exists; its records
+    // become the first records of the listing.
+    reading = kTapeFileName;
+    recordio::MemorySink earlyListing;
+    copyInputDeck(deck, deckGroup);
+    updateCrossSectionTape(tape, in.workingTape, replacedKeys, deckGroup, earlyListing);
 
-  // Stage 3.
-  copyInputDeck(deck, deckGroup);
-  int reactionCards = readReactionCards(deckGroup, in.processes);
+    // Stage 3.
+    reading = kDeckFileName;
+    copyInputDeck(deck, deckGroup);
+    int reactionCards = readReactionCards(deckGroup, in.processes);
 
-  // Stage 4.
-  readRunParameters(parameterFile, in.params);
-  files.checkOutputs({"graph-data file", in.params.graphFileName, in.params.graphFileNameWhere},
-                     {"listing", in.params.listingFileName, in.params.listingFileNameWhere});
-  files.deleteInput(kParameterFileName);
-  compactAndSortFieldList(in.params);
-  RunOutputs out;
-  out.graph = files.createOutput(in.params.graphFileName);
-  out.listing = files.createOutput(in.params.listingFileName);
-  out.listing->put(earlyListing.records);
-  deriveRunValues(in.params);
+    // Stage 4. Both outputs exist before Param.tmp goes: an output that cannot
+    // be created costs no input.
+    reading = kParameterFileName;
+    readRunParameters(parameterFile, in.params);
+    files.checkOutputs({"graph-data file", in.params.graphFileName, in.params.graphFileNameWhere},
+                       {"listing", in.params.listingFileName, in.params.listingFileNameWhere});
+    compactAndSortFieldList(in.params);
+    RunOutputs out;
+    out.graph = files.createOutput(in.params.graphFileName);
+    out.listing = files.createOutput(in.params.listingFileName);
+    outcome.listing = files.outputPath(in.params.listingFileName);
+    deleteOrKeep(files, kParameterFileName, outcome);
+    out.listing->put(earlyListing.records);
+    deriveRunValues(in.params);
 
-  // Stages 5 and 6.
-  copyInputDeck(deck, deckGroup);
-  readSpeciesGroup(deckGroup, in.params, in.species, in.gas);
-  buildProcessTable(reactionCards, in.gas, in.species, in.workingTape, in.processes);
+    // Stages 5 and 6.
+    reading = kDeckFileName;
+    copyInputDeck(deck, deckGroup);
+    expectDeckEnd(deck);
+    readSpeciesGroup(deckGroup, in.params, in.species, in.gas);
+    reading = kTapeFileName;
+    buildProcessTable(reactionCards, in.gas, in.species, in.workingTape, in.processes);
 
-  runCases(in, out);
+    outcome.casesRun = runCases(in, out);
 
-  // Stage 10 (also after a fatal case set-up, which skips the rest of stages 7-9).
-  if (out.graph) out.graph->close();
-  out.graph.reset();
-  // A listing that cannot be written out must fail the run while its inputs
-  // are still there.
-  out.listing->flush();
-  files.deleteInput(kDeckFileName);
-  files.deleteInput(kTapeFileName);
-  out.listing->close();
-  out.listing.reset();
+    // Stage 10 (also after a fatal case set-up, which skips the rest of stages
+    // 7-9). A run that computed no case keeps React.tmp and Cross.tmp, which
+    // are needed to find out why.
+    if (out.graph) out.graph->close();
+    out.graph.reset();
+    // A listing that cannot be written out must fail the run while its inputs
+    // are still there.
+    out.listing->flush();
+    if (outcome.casesRun > 0) {
+      deleteOrKeep(files, kDeckFileName, outcome);
+      deleteOrKeep(files, kTapeFileName, outcome);
+    }
+    out.listing->close();
+    out.listing.reset();
+  } catch (const std::bad_alloc&) {
+    throw recordio::IoError(std::string(reading) + ": memory ran out while reading the file");
+  }
+  return outcome;
 }
 
 }  // namespace kinetics

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,13 +30,19 @@ class RunFiles {
   virtual ~RunFiles() = default;
   // The whole input file; throws recordio::IoError when it does not exist.
   virtual recordio::RecordUnit openInput(std::string_view name) = 0;
-  virtual void deleteInput(std::string_view name) = 0;
+  // Deletes the input file that openInput read. False, and nothing deleted,
+  // when the name no longer names that file as it was read (it was replaced or
+  // written again since): a run deletes only what it read.
+  virtual bool deleteInput(std::string_view name) = 0;
   // Throws recordio::IoError, before anything is deleted or created, when an
   // output name names one of the three input files, when both name the same
-  // file, or when one exists and is not a regular file.
+  // file, when one exists and is not a regular file, or when one cannot be
+  // created or written (its folder missing or not writable).
   virtual void checkOutputs(const OutputName& graph, const OutputName& listing) = 0;
   // An output file created or replaced; throws recordio::IoError when it cannot be.
   virtual std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) = 0;
+  // The file an output name names, for messages.
+  virtual std::filesystem::path outputPath(const std::string& name) const { return name; }
 };
 
 // Files of a working directory. Input names are matched without regard to
@@ -47,14 +54,19 @@ class DirectoryRunFiles : public RunFiles {
  public:
   explicit DirectoryRunFiles(std::filesystem::path directory) : directory_(std::move(directory)) {}
   recordio::RecordUnit openInput(std::string_view name) override;
-  void deleteInput(std::string_view name) override;
+  bool deleteInput(std::string_view name) override;
   void checkOutputs(const OutputName& graph, const OutputName& listing) override;
   std::unique_ptr<recordio::RecordSink> createOutput(const std::string& name) override;
+  std::filesystem::path outputPath(const std::string& name) const override;
 
  private:
-  std::filesystem::path outputPath(const std::string& name) const;
+  struct InputRead {
+    std::filesystem::path path;
+    recordio::FileIdentity identity;
+  };
 
   std::filesystem::path directory_;
+  std::map<std::string, InputRead, std::less<>> read_;  // by the name asked for
 };
 
 }  // namespace kinetics

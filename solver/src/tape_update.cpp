@@ -12,9 +12,11 @@ namespace {
 // reference card) is taken out again: an empty update removes the process.
 void copyBlock(const Card& header, recordio::RecordUnit& source, recordio::RecordUnit& target) {
   writeCard(target, header.data, 1, header.origin);
+  expectBlockCard(source, header.origin);
   copyRecord(source, target);  // reference card
   bool first = true;
   while (true) {
+    expectBlockCard(source, header.origin);
     Card card = readCard(source);
     writeCard(target, card.data, card.code, card.origin);
     if (card.blankUpTo(10)) {
@@ -31,8 +33,10 @@ void copyBlock(const Card& header, recordio::RecordUnit& source, recordio::Recor
 void copyBlockAsIs(const Card& header, recordio::RecordUnit& source,
                    recordio::RecordUnit& target) {
   writeCard(target, header.data, header.code, header.origin);
+  expectBlockCard(source, header.origin);
   copyRecord(source, target);  // reference card
   while (true) {
+    expectBlockCard(source, header.origin);
     Card card = readCard(source);
     writeCard(target, card.data, card.code, card.origin);
     if (card.blankUpTo(10)) return;
@@ -42,9 +46,12 @@ void copyBlockAsIs(const Card& header, recordio::RecordUnit& source,
 // Skips the rest of a block whose header has been read: the reference card,
 // then cards up to and including the first whose columns 1-8 are blank.
 void skipBlock(recordio::RecordUnit& source) {
-  source.read();
-  while (!readCard(source).blankUpTo(8)) {
-  }
+  const recordio::RecordOrigin header = source.origin();
+  expectBlockCard(source, header);
+  source.read();  // reference card
+  do {
+    expectBlockCard(source, header);
+  } while (!readCard(source).blankUpTo(8));
 }
 
 struct KeyPair {
@@ -85,13 +92,13 @@ void mergeUpdates(recordio::RecordUnit& tape, recordio::RecordUnit& workingTape,
   // Key pairs are compared only inside this merge, over a name table of its own.
   SpeciesTable names;
   while (true) {
-    Card tapeHeader = readCard(tape);
+    Card tapeHeader = readHeaderCard(tape);
     if (tapeHeader.endsGroup()) break;
     KeyPair wanted = keysOf(tapeHeader, names);
     updates.rewind();
     bool replaced = false;
     while (true) {
-      Card updateHeader = readCard(updates);
+      Card updateHeader = readHeaderCard(updates);
       if (updateHeader.endsGroup()) break;
       if (keysOf(updateHeader, names) == wanted) {
         copyBlock(updateHeader, updates, workingTape);
@@ -111,7 +118,7 @@ void mergeUpdates(recordio::RecordUnit& tape, recordio::RecordUnit& workingTape,
   // Update blocks for processes not on the tape go after the tape's blocks.
   updates.rewind();
   while (true) {
-    Card updateHeader = readCard(updates);
+    Card updateHeader = readHeaderCard(updates);
     if (updateHeader.endsGroup()) break;
     if (wasReplaced(keysOf(updateHeader, names), replacedKeys)) {
       skipBlock(updates);
@@ -133,17 +140,19 @@ void updateCrossSectionTape(recordio::RecordUnit& tape, recordio::RecordUnit& wo
   deckGroup.rewind();
 
   tape.rewind();
-  const bool tapeEmpty = readCard(tape).endsGroup();
+  const bool tapeEmpty = readHeaderCard(tape).endsGroup();
   if (!tapeEmpty) tape.backspace();
 
+  // Nothing could ever be read from the working tape: the run is refused here,
+  // before anything is deleted, with the line a user can look at.
   if (tapeEmpty && !updatesPresent) {
-    workingTape.rewind();
-    return;
+    throw recordio::IoError(tape.where() +
+                            ": no process block: the first card of the tape is an end card");
   }
   if (!updatesPresent || tapeEmpty) {
     recordio::RecordUnit& source = tapeEmpty ? deckGroup : tape;
     while (true) {
-      Card header = readCard(source);
+      Card header = readHeaderCard(source);
       if (header.endsGroup()) break;
       copyBlockAsIs(header, source, workingTape);
     }

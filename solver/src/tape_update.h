@@ -14,9 +14,11 @@ namespace kinetics {
 
 // Builds `workingTape` from `tape` and the update group held in `deckGroup`,
 // recording replaced key pairs in `replacedKeys` (2I10, 50X, I2; ended by a
-// record with code -1). An empty tape without updates leaves the working tape
-// empty (its first read then fails). When updates were present, the update
-// message goes to `listing`. Leaves the working tape rewound.
+// record with code -1). A tape without a process block and without updates
+// throws recordio::IoError (nothing could be read from the working tape), as
+// does a header card without its code or a block that the end of the file cuts
+// short. When updates were present, the update message goes to `listing`.
+// Leaves the working tape rewound.
 void updateCrossSectionTape(recordio::RecordUnit& tape, recordio::RecordUnit& workingTape,
                             recordio::RecordUnit& replacedKeys, recordio::RecordUnit& deckGroup,
                             recordio::RecordSink& listing);

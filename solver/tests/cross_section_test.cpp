@@ -283,6 +283,40 @@ TEST(ReadCrossSectionTest, NotFoundAndEmptyTape) {
   EXPECT_THROW(reader.read(nothing), recordio::IoError);
 }
 
+// A tape that ends where a block goes on, or where a header or the end card is
+// due, names the line of the block's header or the file's last line.
+TEST(ReadCrossSectionTest, TapeEndingEarlyNamesTheLine) {
+  const std::string header = "XA + E ^ XB + E" + std::string(55, ' ') + " 1";
+  const std::string energies = "     1.000     2.000";
+  const std::string sigmas = "     1.000     1.000";
+  struct Row {
+    const char* what;
+    std::string text;
+    std::string message;
+  };
+  const Row rows[] = {
+      {"inside the reference card", header + "\n",
+       "Cross.tmp, line 1: the process block that begins on this line has no blank card before "
+       "the end of the file"},
+      {"after an energy card", header + "\nREF\n" + energies + "\n",
+       "Cross.tmp, line 1: the process block that begins on this line has no blank card before "
+       "the end of the file"},
+      {"where the end card is due", header + "\nREF\n" + energies + "\n" + sigmas + "\n\n",
+       "Cross.tmp: no end card after the last process block (the file ends at line 5)"},
+  };
+  for (const Row& row : rows) {
+    Reader reader(3, 1.0);
+    recordio::RecordUnit unit = recordio::RecordUnit::fromText("Cross.tmp", row.text);
+    reader.wanted = {1, 2};  // no block matches: the whole tape is searched
+    try {
+      reader.read(unit);
+      ADD_FAILURE() << row.what << ": no failure";
+    } catch (const recordio::IoError& e) {
+      EXPECT_EQ(row.message, e.what()) << row.what;
+    }
+  }
+}
+
 // A tape searched twice gives the same answer from what it remembered, and a
 // block is converted only when a search reaches it.
 TEST(ReadCrossSectionTest, TapeIsReadLazilyAndRemembered) {

@@ -1,6 +1,8 @@
 // Deck groups and the working tape.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "src/cards.h"
 #include "src/deck.h"
 #include "src/tape_update.h"
@@ -50,6 +52,22 @@ recordio::RecordUnit unitOf(const std::string& name, const Records& records) {
   return unit;
 }
 
+// A unit read from a file of these lines: every record knows its line.
+recordio::RecordUnit fileOf(const std::string& name, const Records& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return recordio::RecordUnit::fromText(name, text);
+}
+
+std::string failureOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const recordio::IoError& e) {
+    return e.what();
+  }
+  return "(no failure)";
+}
+
 struct TapeRun {
   recordio::RecordUnit working{"working"};
   recordio::RecordUnit keys{"keys"};
@@ -95,6 +113,61 @@ TEST(CopyInputDeckTest, NonNumericCodeIsAFailure) {
   EXPECT_THROW(copyInputDeck(deck, group), recordio::IoError);
 }
 
+// A card whose code columns are blank while its data columns are not has lost
+// its code (trailing blanks stripped, tabs for blanks): it is refused, not
+// taken as the end of its group. A blank card and an explicit code below 1
+// still end the group.
+TEST(CopyInputDeckTest, CardWithoutItsCodeIsRefused) {
+  const std::string species = "AR       1.000E+00     0.000    40.000";
+  struct Row {
+    const char* what;
+    std::string line2;
+    std::string message;  // empty: the group ends at line 2
+  };
+  const Row rows[] = {
+      {"trailing blanks stripped", species, "React.tmp, line 2: card without a code in columns 71-72"},
+      {"code columns blank", card(species, "  "), "React.tmp, line 2: card without a code in columns 71-72"},
+      {"tabs for blanks", "AR\t1.000E+00\t0.000\t40.000\t+1", "React.tmp, line 2: card without a code in columns 71-72"},
+      {"blank card", std::string(72, ' '), ""},
+      {"empty line", "", ""},
+      {"explicit 0", card("", " 0"), ""},
+      {"explicit -1 with data", card(species, "-1"), ""},
+  };
+  for (const Row& row : rows) {
+    recordio::RecordUnit deck = fileOf("React.tmp", {card(species, "+1"), row.line2, kEnd});
+    recordio::RecordUnit group("group");
+    const std::string message = failureOf([&] { copyInputDeck(deck, group); });
+    if (row.message.empty()) {
+      EXPECT_EQ("(no failure)", message) << row.what;
+      EXPECT_EQ(2u, group.size()) << row.what;
+    } else {
+      EXPECT_EQ(row.message, message) << row.what;
+    }
+  }
+}
+
+TEST(CopyInputDeckTest, NothingButBlankLinesAfterTheSpeciesGroup) {
+  const std::string species = card("AR       1.000E+00     0.000    40.000", "+1");
+  struct Row {
+    const char* what;
+    Records rest;
+    std::string message;
+  };
+  const Row rows[] = {
+      {"nothing", {}, "(no failure)"},
+      {"blank lines", {"", std::string(72, ' '), "  \t "}, "(no failure)"},
+      {"stray end card", {species, kEnd}, "React.tmp, line 6: card after the end of the species group"},
+      {"end card", {"", kEnd}, "React.tmp, line 7: card after the end of the species group"},
+  };
+  for (const Row& row : rows) {
+    recordio::RecordUnit deck =
+        fileOf("React.tmp", join({{kEnd, kEnd, species, species, kEnd}, row.rest}));
+    recordio::RecordUnit group("group");
+    for (int g = 0; g < 3; ++g) copyInputDeck(deck, group);
+    EXPECT_EQ(row.message, failureOf([&] { expectDeckEnd(deck); })) << row.what;
+  }
+}
+
 TEST(TapeUpdateTest, EmptyUpdateGroupCopiesTheTape) {
   TapeRun t;
   t.run(join({kA, kB, {kEnd}}), {kEnd});
@@ -131,11 +204,6 @@ TEST(TapeUpdateTest, ReverseProcessIsNotTheSameBlock) {
 }
 
 TEST(TapeUpdateTest, EmptyTape) {
-  TapeRun withoutUpdates;
-  withoutUpdates.run({kEnd}, {kEnd});
-  EXPECT_TRUE(withoutUpdates.working.records().empty());
-  EXPECT_THROW(withoutUpdates.working.read(), recordio::IoError);
-
   TapeRun withUpdates;
   withUpdates.run({kEnd}, join({kA, {kEnd}}));
   EXPECT_EQ(rewritten(join({kA, {kEnd}})), withUpdates.working.records());
@@ -146,4 +214,49 @@ TEST(TapeUpdateTest, TapeEndingInsideABlockIsAFailure) {
   TapeRun t;
   Records cut(kA.begin(), kA.begin() + 3);
   EXPECT_THROW(t.run(cut, {kEnd}), recordio::IoError);
+}
+
+// A tape nothing can be read from is refused with the file, the line and what
+// is missing, before the run goes on.
+TEST(TapeUpdateTest, TapeFailuresNameTheLineAndWhatIsMissing) {
+  const std::string header = kA[0].substr(0, 70);  // the code columns stripped
+  struct Row {
+    const char* what;
+    Records tape;
+    Records updates;
+    std::string message;
+  };
+  const Row rows[] = {
+      {"only an end card", {kEnd}, {kEnd},
+       "Cross.tmp, line 1: no process block: the first card of the tape is an end card"},
+      {"a blank first card", {std::string(72, ' '), kEnd}, {kEnd},
+       "Cross.tmp, line 1: no process block: the first card of the tape is an end card"},
+      {"empty file", {}, {kEnd}, "Cross.tmp: the file is empty: no process block and no end card"},
+      {"first header without its code", join({{header}, Records(kA.begin() + 1, kA.end()), {kEnd}}),
+       {kEnd}, "Cross.tmp, line 1: header card without a code in columns 71-72"},
+      {"later header without its code",
+       join({kB, {header}, Records(kA.begin() + 1, kA.end()), {kEnd}}), {kEnd},
+       "Cross.tmp, line 6: header card without a code in columns 71-72"},
+      {"header without its code, with updates",
+       join({kB, {header}, Records(kA.begin() + 1, kA.end()), {kEnd}}), join({kC, {kEnd}}),
+       "Cross.tmp, line 6: header card without a code in columns 71-72"},
+      {"no end card", join({kA, kB}), {kEnd},
+       "Cross.tmp: no end card after the last process block (the file ends at line 10)"},
+      {"block cut short", Records(kA.begin(), kA.begin() + 3), {kEnd},
+       "Cross.tmp, line 1: the process block that begins on this line has no blank card before "
+       "the end of the file"},
+      {"block cut short, with updates", join({kB, Records(kA.begin(), kA.begin() + 2)}),
+       join({kC, {kEnd}}),
+       "Cross.tmp, line 6: the process block that begins on this line has no blank card before "
+       "the end of the file"},
+  };
+  for (const Row& row : rows) {
+    recordio::RecordUnit tape = fileOf("Cross.tmp", row.tape);
+    recordio::RecordUnit group = unitOf("group", row.updates);
+    recordio::RecordUnit working("Cross.tmp"), keys("keys");
+    recordio::MemorySink listing;
+    EXPECT_EQ(row.message,
+              failureOf([&] { updateCrossSectionTape(tape, working, keys, group, listing); }))
+        << row.what;
+  }
 }

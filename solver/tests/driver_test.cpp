@@ -15,6 +15,11 @@ using runtest::readFile;
 using runtest::RunDirectory;
 using runtest::writeFile;
 
+// The one line of a run that computed no case.
+std::string noCaseLine(const RunDirectory& dir) {
+  return "No case was computed; the reason is in the listing " + (dir / "out.lst").string() + "\n";
+}
+
 std::string failureOf(RunDirectory& dir) {
   try {
     dir.run();
@@ -65,14 +70,45 @@ TEST(DriverTest, InputNamesMatchWithoutRegardToCase) {
   EXPECT_FALSE(dir.has("cross.tmp"));
 }
 
-TEST(DriverTest, AllZeroFieldValuesRunNoCaseAndEndNormally) {
-  RunDirectory dir;
-  for (std::size_t line = 5; line <= 25; ++line) dir.setLine("Param.tmp", line, "0.00000");
-  std::string errors;
-  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
-  EXPECT_FALSE(dir.has("Param.tmp"));
-  EXPECT_FALSE(dir.has("React.tmp"));
-  EXPECT_FALSE(dir.has("Cross.tmp"));
+// A run that computed no case ends with status 3 and one line naming the
+// listing, which says why; React.tmp and Cross.tmp stay to find the cause.
+TEST(DriverTest, RunWithoutACaseThatCanRunSaysSoAndKeepsTheDeckAndTape) {
+  struct Row {
+    const char* what;
+    std::vector<std::pair<std::size_t, std::string>> lines;  // of Param.tmp
+  };
+  std::vector<std::pair<std::size_t, std::string>> allZero;
+  for (std::size_t line = 5; line <= 25; ++line) allZero.emplace_back(line, "0.00000");
+  const Row rows[] = {
+      {"all field values 0", allZero},
+      {"first field value 0", {{5, "0.00000"}}},
+      {"no energy range", {{50, "0.00000"}, {51, "-5.0"}}},
+  };
+  for (const Row& row : rows) {
+    RunDirectory dir;
+    for (const auto& [line, text] : row.lines) dir.setLine("Param.tmp", line, text);
+    std::string errors;
+    EXPECT_EQ(3, dir.runProgram(errors)) << row.what;
+    EXPECT_EQ(noCaseLine(dir), errors) << row.what;
+    EXPECT_FALSE(dir.has("Param.tmp")) << row.what;
+    EXPECT_TRUE(dir.has("React.tmp")) << row.what;
+    EXPECT_TRUE(dir.has("Cross.tmp")) << row.what;
+    // The graph-data file holds what follows the case loop: NC = 0 and the
+    // three lines of the trailer.
+    const std::vector<std::string> graph = crlfLines(readFile(dir / "out.gdt"));
+    ASSERT_EQ(4u, graph.size()) << row.what;
+    EXPECT_EQ(" 0", graph[0]) << row.what;
+    const std::vector<std::string> listing = crlfLines(readFile(dir / "out.lst"));
+    ASSERT_GE(listing.size(), 4u) << row.what;
+    EXPECT_EQ((std::vector<std::string>{
+                  "",
+                  "                              NO CASE WAS RUN",
+                  "     THE FIELD LIST BEGINS WITH A FIELD VALUE OF 0, WHICH ENDS THE LIST;",
+                  "     A FIELD VALUE WITHOUT A POSITIVE ENERGY RANGE IS SKIPPED.",
+              }),
+              std::vector<std::string>(listing.end() - 4, listing.end()))
+        << row.what;
+  }
 }
 
 TEST(DriverTest, TapeUpdateMessageOpensTheListing) {
@@ -135,12 +171,15 @@ TEST(DriverTest, FailuresKeepWhatWasWrittenAndWhatWasNotDeleted) {
   }
 }
 
-TEST(DriverTest, UncreatableOutputIsAFailure) {
+TEST(DriverTest, UncreatableOutputIsAFailureBeforeAnythingIsCreatedOrDeleted) {
   RunDirectory dir;
-  dir.setLine("Param.tmp", 78, (dir / "no-such-dir" / "out.lst").string());
+  dir.setLine("Param.tmp", 78, "no-such-dir/out.lst");
   std::string message = failureOf(dir);
-  EXPECT_NE(message.find("out.lst"), std::string::npos) << message;
-  EXPECT_TRUE(dir.has("out.gdt"));  // created before the listing
+  EXPECT_NE(message.find("Param.tmp, line 78: the listing \"no-such-dir/out.lst\" cannot be created"),
+            std::string::npos)
+      << message;
+  EXPECT_FALSE(dir.has("out.gdt"));
+  EXPECT_TRUE(dir.has("Param.tmp"));
   EXPECT_TRUE(dir.has("React.tmp"));
 }
 
@@ -155,15 +194,50 @@ TEST(DriverTest, TwoCasesGiveACompleteGraphDataFile) {
   EXPECT_FALSE(crlfLines(readFile(dir / "out.lst")).empty());
 }
 
-TEST(DriverTest, ZeroMomentumTransferEndsTheRunNormally) {
+TEST(DriverTest, ZeroMomentumTransferBeforeAnyCaseComputesNoCase) {
+  const std::vector<std::string> fatal = {
+      "",
+      "                              FATAL ERROR",
+      "     MOMENTUM TRANSFER COLLISION FREQUENCY BECAME ZERO AT SOME POINT;",
+      "                          ANALISIS HAS 1/QM TERMS.",
+  };
+  struct Row {
+    const char* what;
+    std::function<void(RunDirectory&)> change;
+  };
+  const Row rows[] = {
+      {"no momentum-transfer block",
+       [](RunDirectory& d) {
+         const std::string cross = readFile(d / "Cross.tmp");
+         writeFile(d / "Cross.tmp", cross.substr(cross.find("AR + E ^ AR* + E")));
+       }},
+      {"mass 0", [](RunDirectory& d) {
+         d.setLine("React.tmp", 4, "AR       1.000E+00     0.000     0.000" + std::string(32, ' ') + "+1");
+       }},
+  };
+  for (const Row& row : rows) {
+    RunDirectory dir;
+    row.change(dir);
+    std::string errors;
+    EXPECT_EQ(3, dir.runProgram(errors)) << row.what;
+    EXPECT_EQ(noCaseLine(dir), errors) << row.what;
+    EXPECT_EQ("", readFile(dir / "out.gdt")) << row.what;  // no case ran, no header
+    const std::vector<std::string> listing = crlfLines(readFile(dir / "out.lst"));
+    ASSERT_GE(listing.size(), 4u) << row.what;
+    EXPECT_EQ(fatal, std::vector<std::string>(listing.end() - 4, listing.end())) << row.what;
+    EXPECT_TRUE(dir.has("React.tmp")) << row.what;
+    EXPECT_TRUE(dir.has("Cross.tmp")) << row.what;
+  }
+}
+
+// After a computed case the fatal sum ends the run as a normal end.
+TEST(DriverTest, ZeroMomentumTransferAfterACaseEndsTheRunNormally) {
   RunDirectory dir;
-  // A tape without the momentum-transfer block: every grid point has a zero sum.
-  std::string cross = readFile(dir / "Cross.tmp");
-  writeFile(dir / "Cross.tmp", cross.substr(cross.find("AR + E ^ AR* + E")));
+  dir.setLine("Param.tmp", 51, "2000.00");  // case 2 reaches past the 1000 eV of the table
   std::string errors;
-  EXPECT_EQ(0, dir.runProgram(errors)) << errors;
-  EXPECT_EQ("", readFile(dir / "out.gdt"));  // no case ran, no header
-  EXPECT_FALSE(readFile(dir / "out.lst").empty());
+  EXPECT_EQ(0, dir.runProgram(errors));
+  EXPECT_EQ("", errors);
+  EXPECT_NE(readFile(dir / "out.lst").find("FATAL ERROR"), std::string::npos);
   EXPECT_FALSE(dir.has("React.tmp"));
   EXPECT_FALSE(dir.has("Cross.tmp"));
 }

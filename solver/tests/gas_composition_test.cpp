@@ -114,6 +114,16 @@ TEST(SpeciesTest, RejectedDecks) {
       {"no cards", {}, "no species card gives a positive amount"},
       {"only zeros", {{"A", "0"}, {"B", ""}}, "no species card gives a positive amount"},
       {"bad amount", {{"A", "0.5x"}}, "\"0.5x"},
+      {"negative amount", {{"A", "0.5"}, {"B", "-0.5"}},
+       "group, record 2: the amount of species \"B\" is negative (-0.5)"},
+      {"negative mass", {{"A", "1.0", "0", "-4.0"}},
+       "group, record 1: the mass of species \"A\" is negative (-4)"},
+      {"negative rotational amount", {{"A", "1.0"}, {"RA", "-1.0"}}, "\"RA\" is negative (-1)"},
+      // An R-prefixed name is a rotational species: its amount is no gas.
+      {"only a rotational species", {{"XE*", "0"}, {"RB", "1.0", "0", "85.5"}},
+       "group, record 2: species \"RB\" is read as a rotational species (its name begins with "
+       "R), whose amount gives no gas of its own; no species card gives a positive amount to a "
+       "species that is not rotational"},
   };
   for (const Row& row : rows) {
     SpeciesRun r;
@@ -124,6 +134,13 @@ TEST(SpeciesTest, RejectedDecks) {
       EXPECT_NE(std::string(e.what()).find(row.message), std::string::npos) << e.what();
     }
   }
+}
+
+TEST(SpeciesTest, NegativeElectronAmountIsTheDensityZero) {
+  SpeciesRun r;
+  r.params.electronDensity = 5.0;
+  r.read({{"A", "1.0", "", "4."}, {"E", "-1.0E10", "", "-1."}});
+  EXPECT_EQ(0.0, r.params.electronDensity);
 }
 
 TEST(SpeciesTest, TableFullOfCardsLeavesNoRoomForTheElectron) {

@@ -104,8 +104,14 @@ TEST(RunParametersTest, FieldListCompactionAndSort) {
       {{10, 0, 20}, {5, 0, 7}, {10, 20, 0}, {5, 7, 0}, 2},
       {{10, 0, 20}, {5, 6, 7}, {10, 0, 20}, {5, 6, 7}, 1},   // the zero entry ends the list
       {{10, 15, 20}, {5, 0, 7}, {10, 20, 0}, {5, 7, 0}, 2},  // 15 is lost to the gap
-      {{10, 20}, {5, 0}, {10, 20}, {5, 0}, 1},               // no energy range: never run
       {{20, -5, 10}, {5, 6, 7}, {20, -5, 10}, {5, 6, 7}, 3}, // a negative blocks the sort
+      // A field value without a positive energy range is skipped; the others run.
+      {{10, 20}, {5, 0}, {10, 0}, {5, 0}, 1},
+      {{20, 10}, {15, 0}, {20, 0}, {15, 0}, 1},              // would sort first and end the list
+      {{10, 30, 20}, {5, 25, 0}, {10, 30, 0}, {5, 25, 0}, 2},
+      {{10, 40, 30}, {5, 0, 25}, {10, 30, 0}, {5, 25, 0}, 2},
+      {{10, 15, 20}, {5, -3, 7}, {10, 20, 0}, {5, 7, 0}, 2}, // a negative range as well
+      {{0, 15, 20}, {5, 6, 7}, {0, 15, 20}, {5, 6, 7}, 0},   // a zero field value still ends it
   };
   for (const Row& r : rows) {
     ParamFile f;
@@ -134,6 +140,18 @@ TEST(RunParametersTest, HighFrequencySortsAmplitudes) {
   EXPECT_EQ(0.7, p.fieldList[1]);  // E/N itself is not sorted in this mode
   EXPECT_EQ(100.0 * 1e6 * 6.28000020980835, p.frequencyOmega);
   EXPECT_EQ(0, p.outputMode);
+}
+
+TEST(RunParametersTest, HighFrequencySkipsAnAmplitudeWithoutEnergyRange) {
+  ParamFile f;
+  f.fieldMode = 1;
+  f.eo = {300.0, 100.0};
+  f.er = {5.0, 0.0};
+  RunParameters p = f.read();
+  EXPECT_EQ(300.0, p.amplitudeList[1]);
+  EXPECT_EQ(5.0, p.energyRangeList[1]);
+  EXPECT_EQ(0.0, p.amplitudeList[2]);
+  EXPECT_EQ(1, p.outputMode);  // one case left: the full listing
 }
 
 TEST(RunParametersTest, ClampsAndSwitches) {
@@ -165,6 +183,8 @@ TEST(RunParametersTest, RejectedFiles) {
       {"bad number", [](ParamFile& f) { f.maxIter = "5OO"; }, "Param.tmp, record 76"},
       {"field mode 3", [](ParamFile& f) { f.fieldMode = 3; }, "field mode 3"},
       {"one interval", [](ParamFile& f) { f.mesh = "1"; }, "at least 2"},
+      {"negative pressure", [](ParamFile& f) { f.pressure = -760.0; },
+       "Param.tmp, record 47: the gas pressure -760 Torr is negative"},
   };
   for (const Row& r : rows) {
     ParamFile f;

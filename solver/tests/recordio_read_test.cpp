@@ -37,8 +37,6 @@ TEST(RecordReadTest, Real) {
       {"+7.25", 3, 7.25},
       {"", 3, 0.0},
       {"          ", 3, 0.0},
-      {".", 3, 0.0},             // only a point
-      {"E+02", 3, 0.0},          // only an exponent
       {"0.0010000000474974513", 0, 0.0010000000474974513},
   };
   for (const Row& r : rows) {
@@ -46,6 +44,13 @@ TEST(RecordReadTest, Real) {
   }
   for (const char* bad : {"-", "+", "1.2.3", "1x", "1.5E", "E", "abc", "1,5", "1e999"}) {
     EXPECT_THROW(readReal(bad, 3), IoError) << bad;
+  }
+  // A mantissa without a digit: a doubled sign is no exponent on nothing, and
+  // neither a lone point nor a lone exponent is zero.
+  for (const char* bad : {"--150", "-+50", "+-5", "  --60   ", ".", "-.", "E5", "E+02", "+E3", "D2",
+                          "-.E1"}) {
+    EXPECT_THROW(readReal(bad, 3), IoError) << bad;
+    EXPECT_THROW(readReal(bad, 0), IoError) << bad;
   }
 }
 

@@ -8,10 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "src/run_driver.h"
@@ -44,6 +46,32 @@ inline std::vector<std::string> crlfLines(const std::string& bytes) {
     start = end + 2;
   }
   return lines;
+}
+
+// Starts the program in `directory` with its error stream on `errors` (closed
+// here) and `resource` (RLIMIT_FSIZE, RLIMIT_AS) limited to `limit`. A program
+// that has not ended after `seconds` is ended by SIGALRM, so a run that blocks
+// fails the test instead of hanging it. Nothing is allocated between fork and
+// exec.
+inline pid_t startKinrun(const std::string& directory, int errors, int resource = RLIMIT_FSIZE,
+                         rlim_t limit = RLIM_INFINITY, unsigned seconds = 60) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    rlimit value{limit, limit};
+    if (errors < 0 || ::dup2(errors, 2) < 0 || ::chdir(directory.c_str()) != 0 ||
+        ::setrlimit(resource, &value) != 0) {
+      ::_exit(127);
+    }
+    ::alarm(seconds);
+    ::execl(KINRUN_PROGRAM, KINRUN_PROGRAM, static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  if (errors >= 0) ::close(errors);
+  return child;
+}
+
+inline int createErrorsFile(const std::string& name) {
+  return ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
 }
 
 // How the program ended: its exit status, or the signal that ended it.
@@ -102,22 +130,18 @@ class RunDirectory {
 
   // The two halves of runProgram, for a test that acts while the program runs.
   pid_t startProgram(rlim_t fileSizeLimit = RLIM_INFINITY, unsigned seconds = 60) const {
-    // Nothing is allocated between fork and exec.
-    const std::string errorsName = errorsPath().string();
-    const std::string directory = path_.string();
-    pid_t child = ::fork();
-    if (child == 0) {
-      int errors = ::open(errorsName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-      rlimit limit{fileSizeLimit, fileSizeLimit};
-      if (errors < 0 || ::dup2(errors, 2) < 0 || ::chdir(directory.c_str()) != 0 ||
-          ::setrlimit(RLIMIT_FSIZE, &limit) != 0) {
-        ::_exit(127);
-      }
-      ::alarm(seconds);
-      ::execl(KINRUN_PROGRAM, KINRUN_PROGRAM, static_cast<char*>(nullptr));
-      ::_exit(127);
+    return startKinrun(path_.string(), createErrorsFile(errorsPath().string()), RLIMIT_FSIZE,
+                       fileSizeLimit, seconds);
+  }
+  // Waits (at most 30 s) until the graph-data file `name` of a started run
+  // holds something: its first case is complete, and the run goes on.
+  void waitForFirstCase(const std::string& name) const {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    std::error_code error;
+    while (fs::file_size(path_ / name, error) == 0 || error) {
+      if (std::chrono::steady_clock::now() > until) return;
+      std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
-    return child;
   }
   ProgramEnd waitForProgram(pid_t child) const {
     int status = 0;

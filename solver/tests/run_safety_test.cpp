@@ -6,9 +6,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <functional>
-#include <thread>
 
 #include "run_directory.h"
 
@@ -114,6 +112,24 @@ TEST(OutputNameTest, NameThatWouldDestroyAFileIsRefusedBeforeAnythingIsDeleted) 
   }
 }
 
+// Both outputs are checked and created before Param.tmp is deleted: a folder
+// that does not exist costs no input, and neither output replaces a file.
+TEST(OutputNameTest, OutputFolderThatDoesNotExistCostsNoInput) {
+  for (std::size_t line : {77, 78}) {
+    RunDirectory dir;
+    const std::string name = line == 77 ? "nodir/out.gdt" : "nodir/out.lst";
+    const std::string role = line == 77 ? "graph-data file" : "listing";
+    writeFile(dir / "out.gdt", "an older graph-data file");
+    dir.setLine("Param.tmp", line, name);
+    expectRefused(dir,
+                  "Param.tmp, line " + std::to_string(line) + ": the " + role + " \"" + name +
+                      "\" cannot be created: the folder \"" + (dir / "nodir").string() +
+                      "\" does not exist",
+                  name.c_str());
+    EXPECT_EQ("an older graph-data file", readFile(dir / "out.gdt"));
+  }
+}
+
 TEST(OutputNameTest, NameInUtf8IsTaken) {
   RunDirectory dir;
   dir.setLine("Param.tmp", 77, "Ergebnis \xC3\xA4.gdt");
@@ -213,6 +229,61 @@ TEST(InputMessageTest, MessageNamesTheFileAndLineOfTheBadRecord) {
          writeFile(d / "Param.tmp", param.substr(0, end));
        },
        "Param.tmp: end of file reached during a read of 75 values (after line 40)", false},
+      {"doubled sign in the parameter file", [](RunDirectory& d) { d.setLine("Param.tmp", 6, "--20"); },
+       "Param.tmp, line 6: cannot convert \"--20\" to a number", false},
+      {"two signs in a species amount",
+       [&](RunDirectory& d) { d.setLine("React.tmp", 5, "AR*     -+1.000E00" + card5.substr(18)); },
+       "React.tmp, line 5: cannot convert \"-+1.000E00\" to a number", true},
+      {"negative gas pressure", [](RunDirectory& d) { d.setLine("Param.tmp", 47, "-760.000"); },
+       "Param.tmp, line 47: the gas pressure -760 Torr is negative", false},
+      {"negative species amount",
+       [&](RunDirectory& d) { d.setLine("React.tmp", 5, "AR*     -1.000E+00" + card5.substr(18)); },
+       "React.tmp, line 5: the amount of species \"AR*\" is negative (-1)", true},
+      {"negative species mass",
+       [&](RunDirectory& d) { d.setLine("React.tmp", 5, card5.substr(0, 28) + "   -40.000" + card5.substr(38)); },
+       "React.tmp, line 5: the mass of species \"AR*\" is negative (-40)", true},
+      {"species card whose trailing blanks and code were stripped",
+       [](RunDirectory& d) { d.setLine("React.tmp", 4, "AR       1.000E+00     0.000    40.000"); },
+       "React.tmp, line 4: card without a code in columns 71-72", true},
+      {"stray end card inside the species group",
+       [](RunDirectory& d) {
+         std::vector<std::string> deck = crlfLines(readFile(d / "React.tmp"));
+         deck.insert(deck.begin() + 4, std::string(70, ' ') + "-1");
+         std::string bytes;
+         for (const std::string& line : deck) bytes += line + "\r\n";
+         writeFile(d / "React.tmp", bytes);
+       },
+       "React.tmp, line 6: card after the end of the species group", true},
+      {"species whose name begins with R",
+       [](RunDirectory& d) {
+         d.setLine("React.tmp", 4, "RB       1.000E+00     0.000    85.500" + std::string(32, ' ') + "+1");
+       },
+       "React.tmp, line 4: species \"RB\" is read as a rotational species (its name begins with "
+       "R), whose amount gives no gas of its own; no species card gives a positive amount to a "
+       "species that is not rotational",
+       true},
+      {"tape of only an end card",
+       [](RunDirectory& d) { writeFile(d / "Cross.tmp", std::string(70, ' ') + "-1\r\n"); },
+       "Cross.tmp, line 1: no process block: the first card of the tape is an end card", false},
+      {"first header card without its code",
+       [](RunDirectory& d) {
+         d.setLine("Cross.tmp", 1, crlfLines(readFile(d / "Cross.tmp"))[0].substr(0, 70));
+       },
+       "Cross.tmp, line 1: header card without a code in columns 71-72", false},
+      {"tape whose blanks became tabs",
+       [](RunDirectory& d) {
+         std::string tape = readFile(d / "Cross.tmp"), tabbed;
+         for (std::size_t i = 0; i < tape.size(); ++i) {
+           if (tape.compare(i, 2, "  ") != 0) {
+             tabbed += tape[i];
+             continue;
+           }
+           tabbed += '\t';
+           while (i + 1 < tape.size() && tape[i + 1] == ' ') ++i;
+         }
+         writeFile(d / "Cross.tmp", tabbed);
+       },
+       "Cross.tmp, line 1: header card without a code in columns 71-72", false},
       {"deck ends inside the species group",
        [](RunDirectory& d) {
          std::string deck = readFile(d / "React.tmp");
@@ -309,12 +380,7 @@ TEST(CaseOutputTest, RunStoppedBySigtermKeepsItsCompleteCases) {
   RunDirectory dir("decks/write21");
   const pid_t child = dir.startProgram();
   // The graph-data file stays empty until the first case is complete.
-  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  std::error_code error;
-  while (fs::file_size(dir / "Write21.gdt", error) == 0 || error) {
-    if (std::chrono::steady_clock::now() > until) break;
-    std::this_thread::sleep_for(std::chrono::microseconds(200));
-  }
+  dir.waitForFirstCase("Write21.gdt");
   ::kill(child, SIGTERM);
   runtest::ProgramEnd end = dir.waitForProgram(child);
   if (end.signal != SIGTERM) GTEST_SKIP() << "the run ended before the signal";
