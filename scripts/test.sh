@@ -30,7 +30,7 @@ case $stand_in in
 esac
 echo "== the window tests again, with $stand_in standing in for Arial"
 FONTCONFIG_FILE=$fonts ctest --test-dir build --output-on-failure -j "$jobs" --timeout 600 \
-  -R '^(viewer_gui\.|setup_gui_|setup_vornw32_|form_fonts_test$|WindowOutput\.)'
+  -R '^(viewer_gui\.|setup_gui_|form_fonts_test$|WindowOutput\.)'
 
 bash scripts/check-portable.sh build
 
