@@ -15,19 +15,22 @@
 # JOBS sets the number of parallel jobs (default: all cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib/configure.sh
 jobs=${JOBS:-$(nproc)}
 gcc_build=${1:-build}
+[ -x "$gcc_build/run/Kinrun.prg" ] || { echo "check-portable: no $gcc_build/run/Kinrun.prg (build it first)" >&2; exit 1; }
+gcc_build=$(cd "$gcc_build" && pwd)
 failed=0
 fail() { echo "check-portable: $*" >&2; failed=1; }
 
 echo "== clang build of the solver and its tests"
-cmake -S . -B build-clang -G Ninja -DCMAKE_BUILD_TYPE=Release \
+configure_build build-clang -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DVORN_SOLVER_ONLY=ON >/dev/null
 cmake --build build-clang -j "$jobs"
 ctest --test-dir build-clang --output-on-failure -j "$jobs" --timeout 600
 
 echo "== cross build of the solver for aarch64"
-cmake -S . -B build-aarch64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+configure_build build-aarch64 -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=aarch64 \
   -DCMAKE_C_COMPILER=aarch64-linux-gnu-gcc -DCMAKE_CXX_COMPILER=aarch64-linux-gnu-g++ \
   -DVORN_SOLVER_ONLY=ON -DVORN_TESTS=OFF >/dev/null
@@ -37,13 +40,20 @@ file build-aarch64/run/Kinrun.prg | grep -q 'ARM aarch64' || fail "build-aarch64
 # Every way of running the solver that must give the GCC build's files: the clang
 # build; both on processors without AVX-512 (qemu's Haswell: AVX2) and without
 # AVX (Nehalem), so every dispatched path runs; the aarch64 build under qemu.
-gcc_program=$PWD/$gcc_build/run/Kinrun.prg
+gcc_program=$gcc_build/run/Kinrun.prg
 clang_program=$PWD/build-clang/run/Kinrun.prg
-runs=("clang|$clang_program")
-for cpu in Haswell Nehalem; do
-  runs+=("gcc-$cpu|qemu-x86_64 -cpu $cpu $gcc_program" "clang-$cpu|qemu-x86_64 -cpu $cpu $clang_program")
-done
-runs+=("aarch64|qemu-aarch64 -L /usr/aarch64-linux-gnu $PWD/build-aarch64/run/Kinrun.prg")
+aarch64_program=$PWD/build-aarch64/run/Kinrun.prg
+runs=(clang gcc-Haswell clang-Haswell gcc-Nehalem clang-Nehalem aarch64)
+# Runs the solver of one way (gcc: the reference) in the current folder.
+run_solver() {
+  case $1 in
+    gcc) "$gcc_program" ;;
+    clang) "$clang_program" ;;
+    gcc-*) qemu-x86_64 -cpu "${1#gcc-}" "$gcc_program" ;;
+    clang-*) qemu-x86_64 -cpu "${1#clang-}" "$clang_program" ;;
+    aarch64) qemu-aarch64 -L /usr/aarch64-linux-gnu "$aarch64_program" ;;
+  esac
+}
 
 echo "== the sweep kernels on every dispatched path"
 for cpu in Haswell Nehalem; do
@@ -60,41 +70,50 @@ done
 echo "== the kept decks: every build and processor against the GCC build"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# Runs one deck in a folder of its own; the folder then holds the outputs, the
-# inputs the run left, its streams and its exit status.
+# Runs one deck in a folder of its own with one way of running the solver; the folder
+# then holds the outputs, the inputs the run left, its streams and its exit status.
+# Fails (and says why) when the run did not end with status 0.
 run_deck() {
-  local deck=$1 dir=$2 command=$3 status=0
+  local deck=$1 dir=$2 way=$3 status=0
   mkdir -p "$dir"
   cp "$deck"/Param.tmp "$deck"/React.tmp "$deck"/Cross.tmp "$dir/"
-  (cd "$dir" && $command >stdout 2>stderr) || status=$?
+  (cd "$dir" && run_solver "$way" >stdout 2>stderr) || status=$?
   grep -v '^qemu-x86_64: warning' "$dir/stderr" > "$dir/stderr.kept" || true
   mv "$dir/stderr.kept" "$dir/stderr"
   echo "$status" > "$dir/status"
+  if [ "$status" != 0 ]; then
+    fail "$(basename "$deck"): the $way run ended with exit status $status: $(head -c 300 "$dir/stderr")"
+    return 1
+  fi
 }
 for deck in examples/basic solver/tests/data/decks/*/; do
   name=$(basename "$deck")
   reference="$work/$name/gcc"
-  run_deck "$deck" "$reference" "$gcc_program"
-  [ "$(cat "$reference/status")" = 0 ] || fail "$name: exit status $(cat "$reference/status")"
-  files=$(cd "$reference" && ls)
-  outputs=$(grep -c -i -E '\.(gdt|lst)$' <<<"$files" || true)
-  [ "$outputs" -ge 2 ] || fail "$name: the run wrote no listing or graph-data file"
-  for run in "${runs[@]}"; do
-    label=${run%%|*}
-    run_deck "$deck" "$work/$name/$label" "${run#*|}"
-    if [ "$files" != "$(cd "$work/$name/$label" && ls)" ]; then
-      fail "$name: $label leaves other files than the GCC build"
+  run_deck "$deck" "$reference" gcc || continue
+  mapfile -t files < <(cd "$reference" && ls)
+  mapfile -t outputs < <(printf '%s\n' "${files[@]}" | grep -i -E '\.(gdt|lst)$' || true)
+  if [ ${#outputs[@]} -lt 2 ]; then
+    fail "$name: the run wrote no listing or graph-data file"
+    continue
+  fi
+  same=1
+  for way in "${runs[@]}"; do
+    run_deck "$deck" "$work/$name/$way" "$way" || { same=0; continue; }
+    mapfile -t left < <(cd "$work/$name/$way" && ls)
+    if [ "${files[*]}" != "${left[*]}" ]; then
+      fail "$name: $way leaves other files than the GCC build"
+      same=0
       continue
     fi
-    for file in $files; do
-      cmp "$reference/$file" "$work/$name/$label/$file" || fail "$name: $file of $label differs"
+    for file in "${files[@]}"; do
+      cmp "$reference/$file" "$work/$name/$way/$file" || { fail "$name: $file of $way differs"; same=0; }
     done
   done
-  echo "$name: $(grep -i -E '\.(gdt|lst)$' <<<"$files" | tr '\n' ' ')identical in ${#runs[@]} other runs"
+  if [ $same = 1 ]; then echo "$name: ${outputs[*]} identical in ${#runs[@]} other runs"; fi
 done
 
 echo "== AVX registers only in the dispatched copies"
-for program in "$gcc_build/run/Kinrun.prg" build-clang/run/Kinrun.prg; do
+for program in "$gcc_program" "$clang_program"; do
   # Functions holding an instruction on ymm/zmm registers, less the clones
   # (GCC names them "[clone .avx2]", clang "[clone .avx2.1]").
   users=$(objdump -d --no-show-raw-insn -C "$program" |

@@ -14,24 +14,34 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-usage() { sed -n '4,13p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+source scripts/lib/configure.sh
+
+usage() { sed -n '4,13p' "$0" | sed 's/^# \{0,1\}//' >&2; exit 2; }
+# The whole number an option takes: its next argument.
+number_for() {
+  if [ $# -lt 2 ] || ! [[ $2 =~ ^[0-9]+$ ]]; then
+    echo "fuzz.sh: $1 needs a whole number after it (e.g. $1 4)" >&2
+    usage
+  fi
+}
 [ $# -ge 1 ] || usage
 seconds=$1; shift
-[[ $seconds =~ ^[0-9]+$ ]] || usage
+[[ $seconds =~ ^[0-9]+$ ]] || { echo "fuzz.sh: SECONDS must be a whole number, not \"$seconds\"" >&2; usage; }
 runs=-1
 parallel=1
 targets=()
 while [ $# -gt 0 ]; do
   case $1 in
-    --runs) runs=$2; shift 2 ;;
-    --parallel) parallel=$2; shift 2 ;;
-    -*) usage ;;
+    --runs) number_for "$@"; runs=$2; shift 2 ;;
+    --parallel) number_for "$@"; parallel=$2; shift 2 ;;
+    -*) echo "fuzz.sh: unknown option $1" >&2; usage ;;
     *) targets+=("$1"); shift ;;
   esac
 done
+[ "$parallel" -ge 1 ] || { echo "fuzz.sh: --parallel needs at least 1" >&2; usage; }
 
 build=${FUZZ_BUILD_DIR:-build-fuzz}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+configure_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DVORN_WITH_GUI=OFF -DVORN_FUZZ=ON >/dev/null
 cmake --build "$build" -j "${JOBS:-$(nproc)}" --target fuzz_all

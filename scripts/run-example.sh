@@ -4,16 +4,19 @@
 # program, results viewer library, its host, the cross-section viewer stand-in and
 # the sample data bank), runs the solver on the bundled example calculation in
 # build/run/example/ and prints where the listing and the graph-data file are.
-# Then it starts Vornw32 in the run folder when a display is present, and
-# otherwise prints how to start it.
+# It also builds the two programs the README uses next: the set-up program's
+# screenshot program and the solver benchmark. Then it starts Vornw32 in the run
+# folder when a display is present, and otherwise prints how to start it.
 # JOBS sets the number of parallel build jobs (default: all cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib/deps.sh
+source scripts/lib/configure.sh
 ensure_deps
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_SOLVER_ONLY=OFF -DVORN_WITH_GUI=ON \
+  -DVORN_TESTS=ON >/dev/null
 cmake --build build -j "${JOBS:-$(nproc)}" \
-  --target Kinrun Vornw32 VornCh1 vorn_view SigCh1 sample_gasfiles
+  --target Kinrun Vornw32 VornCh1 vorn_view SigCh1 sample_gasfiles vornw32_screenshots kinrun_bench
 work=build/run/example
 rm -rf "$work"
 mkdir -p "$work"
@@ -25,6 +28,6 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Starting the set-up program: $(realpath build/run)/Vornw32"
   cd build/run && exec ./Vornw32
 else
-  echo "No display: to start the set-up program, run  cd $(realpath build/run) && ./Vornw32"
+  printf 'No display: to start the set-up program, run  cd %q && ./Vornw32\n' "$(realpath build/run)"
   echo "in a graphical session (the results viewer opens from it, or alone: ./vorn_view)."
 fi

@@ -6,12 +6,16 @@
 # which does not converge) on "Configuring" and "Vorn".
 #   bash scripts/viewer-screenshots.sh [FILE.gdt] [OUTDIR]
 # Without a file it runs the example calculation first and shows its graph-data file.
+# JOBS sets the number of parallel build jobs (default: all cores).
 set -euo pipefail
+# Paths given are taken from where the script is started.
+gdt=${1:+$(realpath "$1")}
+out=$(realpath -m "${2:-$(dirname "$0")/../build/viewer-screenshots}")
 cd "$(dirname "$0")/.."
-gdt=${1:-}
-out=${2:-build/viewer-screenshots}
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)" --target viewer_screenshots Kinrun >/dev/null
+source scripts/lib/configure.sh
+configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORN_SOLVER_ONLY=OFF -DVORN_WITH_GUI=ON \
+  -DVORN_TESTS=ON >/dev/null
+cmake --build build -j "${JOBS:-$(nproc)}" --target viewer_screenshots Kinrun >/dev/null
 if [ -z "$gdt" ]; then
   DISPLAY= WAYLAND_DISPLAY= bash scripts/run-example.sh >/dev/null
   gdt=build/run/example/Example.gdt

@@ -44,6 +44,14 @@ std::string exponentText(int p) {
   return sign + digits;
 }
 
+// A list-directed value: one blank, then the text. Appended rather than written
+// as " " + text, on which GCC 12 warns falsely (-Wrestrict) when text is a temporary.
+std::string blankThen(const std::string& text) {
+  std::string field(1, ' ');
+  field += text;
+  return field;
+}
+
 }  // namespace
 
 std::string formatI(long long value, int w) { return fit(std::to_string(value), w); }
@@ -119,12 +127,12 @@ std::string formatA(std::string_view text, int w) {
   return std::string(static_cast<std::size_t>(w) - text.size(), ' ') + std::string(text);
 }
 
-std::string listDirected(long long value) { return " " + std::to_string(value); }
+std::string listDirected(long long value) { return blankThen(std::to_string(value)); }
 
 // A blank, then 15 significant digits: fixed form for magnitudes from 0.1 up to
 // 1e15 ("12.3450000000000"), exponent form otherwise ("1.00000000000000E-03").
 std::string listDirected(double value) {
-  if (!std::isfinite(value)) return " " + nonFinite(value);
+  if (!std::isfinite(value)) return blankThen(nonFinite(value));
   if (value == 0.0) return " 0.00000000000000";
   std::string scientific = toChars(value, std::chars_format::scientific, 14);
   std::size_t e = scientific.find('e');
@@ -138,7 +146,7 @@ std::string listDirected(double value) {
   }
   std::string magnitude = std::to_string(std::abs(exponent));
   if (magnitude.size() < 2) magnitude.insert(0, 1, '0');
-  return " " + scientific.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") + magnitude;
+  return blankThen(scientific.substr(0, e) + "E" + (exponent < 0 ? "-" : "+") + magnitude);
 }
 
 }  // namespace recordio

@@ -302,7 +302,8 @@ void writePassOneRow(const CasePageInput& in, int j, RecordSink& sink) {
             format += std::string(",") + field + pad;
             values.emplace_back(value);
         } else {
-            format += "," + blanks(width);
+            format += ',';
+            format += blanks(width);
         }
     };
     column(t.targetDensity[j] != 0.0, "1PE10.3", ",2X", 12, t.targetDensity[j]);

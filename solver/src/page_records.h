@@ -20,6 +20,12 @@ inline void put(recordio::RecordSink& sink, const std::string& format,
 }
 
 // A literal of n copies of one character, in format notation.
-inline std::string repeated(char c, int n) { return "'" + std::string(n, c) + "'"; }
+inline std::string repeated(char c, int n) {
+    // Appended, not written as "'" + std::string(n, c), on which GCC 12 warns falsely.
+    std::string literal(1, '\'');
+    literal.append(static_cast<std::size_t>(n), c);
+    literal += '\'';
+    return literal;
+}
 
 }  // namespace kinetics::page_records

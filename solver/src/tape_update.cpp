@@ -102,9 +102,8 @@ void mergeUpdates(recordio::RecordUnit& tape, recordio::RecordUnit& workingTape,
       if (updateHeader.endsGroup()) break;
       if (keysOf(updateHeader, names) == wanted) {
         copyBlock(updateHeader, updates, workingTape);
-        replacedKeys.write(recordio::formatRecords(keyRecordFormat(),
-                                                   std::vector<recordio::Value>{
-                                                       wanted.left, wanted.right, 1LL})[0]);
+        const std::vector<recordio::Value> key{wanted.left, wanted.right, 1LL};
+        replacedKeys.write(recordio::formatRecords(keyRecordFormat(), key)[0]);
         skipBlock(tape);
         replaced = true;
         break;

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "common/gui/form_fonts.h"
 #include "viewer/gui/chart_output_hooks.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/intro_pictures.h"
@@ -51,6 +52,7 @@ TForm1::TForm1(TForm2* axisDialog, QWidget* parent)
     setWindowTitle("Vorn ResultsViewing");
     resize(764, 570);
     move(36, 2);
+    vorn::useFormFonts();
     QFont f("MS Sans Serif");
     f.setPointSize(8);
     setFont(f);

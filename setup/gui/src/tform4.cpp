@@ -1,6 +1,7 @@
 #include "tform4.h"
 
 #include "check_list.h"
+#include "common/gui/form_fonts.h"
 #include "gui_relay.h"
 #include "qt_text.h"
 #include "qt_user_prompts.h"
@@ -29,6 +30,10 @@ TForm4::TForm4(std::unique_ptr<UserPrompts> prompts, ViewerLibraries viewers, QW
 {
     setObjectName("Form4");
     setWindowTitle("Vorn Win32");
+    vorn::useFormFonts();
+    QFont formFont = font();
+    formFont.setFamily("MS Sans Serif");
+    setFont(formFont);
     resize(920, 560);
     buildMenus();
     buildWelcomeState();

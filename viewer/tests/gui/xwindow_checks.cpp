@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "gui_test_support.h"
+#include "label_fit.h"
 #include "viewer/gui/curve_pen.h"
 
 using namespace vorn::viewer;
@@ -172,7 +173,10 @@ private slots:
         ChartView* view = w.Charts[kRateChart];
         QCOMPARE(w.chartModel(kRateChart).axes.left.min, 1e-30);
 
-        auto checkLabels = [&](int expectedStep) {
+        // The labels drawn with the user's step, or the smallest larger one at which they fit
+        // the axis in the font at hand.
+        auto checkLabels = [&](int userStep) {
+            const int expectedStep = test::fittingLeftLabelStep(view, userStep);
             const QStringList texts = drawnTexts(view);
             for (const QString& t : texts) QVERIFY2(!t.contains("...") && !t.contains(QChar(0x2026)), qPrintable(t));
             const QStringList left = view->drawnLabels(0);
@@ -184,24 +188,27 @@ private slots:
                 QVERIFY2(number, qPrintable(label));
             }
             QCOMPARE(view->drawnLabelStep(0), expectedStep);
-            const AxisRange r = view->shownRange(0);
-            const int decades = int(std::lround(std::log10(r.hi) - std::log10(r.lo))) + 1;
-            QCOMPARE(left.size(), decades / expectedStep);
+            QCOMPARE(left.size(), test::decadeTicks(view->shownRange(0)) / expectedStep);
         };
-        checkLabels(2);
-        if (QTest::currentTestFailed()) return;  // 1e-30 .. 1e-8 in the default window: every second label
+        // 1e-30 .. 1e-8 in the default window: thinned (every second label in Liberation Sans).
+        const int fitting = view->drawnLabelStep(0);
+        QVERIFY(test::fittingLeftLabelStep(view, 1) > 1);
+        checkLabels(1);
+        if (QTest::currentTestFailed()) return;
 
-        // A larger label step of the user's stays; a larger window draws every label.
-        w.LabelStep[kRateChart][0] = 3;
+        // A larger label step of the user's stays; a larger window draws more labels.
+        w.LabelStep[kRateChart][0] = fitting + 1;
         w.SpeedButton11Click();
         settle();
-        checkLabels(3);
+        checkLabels(fitting + 1);
+        QCOMPARE(view->drawnLabelStep(0), fitting + 1);
         if (QTest::currentTestFailed()) return;
         w.LabelStep[kRateChart][0] = 1;
         w.SpeedButton11Click();
         w.resize(1200, 1000);
         settle();
         checkLabels(1);
+        QVERIFY(view->drawnLabelStep(0) < fitting);
     }
 };
 
