@@ -23,8 +23,9 @@ const std::string kSampleBank = SAMPLE_BANK_DIR;
 CalculationModel loadSampleBank(const std::string& progDir) {
   std::filesystem::copy(kSampleBank, progDir + "/Gasfiles");
   CalculationModel model = CalculationModel::atStartUp(progDir);
-  EXPECT_FALSE(prepareDataBankLoad(model).has_value());
-  EXPECT_TRUE(loadDataBank(model).empty());
+  DataBankLoad load = programDataBank(model);
+  EXPECT_FALSE(load.warning.has_value());
+  EXPECT_TRUE(load.errors.empty());
   return model;
 }
 

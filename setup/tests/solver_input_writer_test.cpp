@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "fifo_unblocker.h"
 #include "setup/card_text.h"
 #include "setup/mixture_page.h"
 #include "test_support.h"
@@ -186,6 +187,42 @@ TEST(SolverInputFiles, HiddenSpeciesZeroAmountAndFilesThatChanged) {
   EXPECT_EQ("X        9.000E+00" + std::string(54, '.') + "\r", lines[3]);
   EXPECT_EQ("EXTRA    9.000E+00" + std::string(10, '.') + std::string(44, ' ') + "\r", lines[4]);
   EXPECT_EQ(endCard() + "\r\n", tape.str());
+}
+
+TEST(SolverInputFiles, BankFilesThatAreNoRegularFilesAreSkipped) {
+  TempDir dir;
+  CalculationModel model = test::loadedTestBank(dir.path());
+  argonOnly(model);
+  const std::string bank = dir.path() + "/Gasfiles/";
+  std::filesystem::remove(bank + "Ar.crs");
+  std::filesystem::remove(bank + "Ar.rc");
+  test::FifoUnblocker unblocker({bank + "Ar.crs", bank + "Ar.rc"}, std::chrono::seconds(5));
+  WriteResult result = writeSolverInputs(model, kNeverAsked);
+  EXPECT_FALSE(unblocker.fired()) << "Execute waited on a FIFO";
+  EXPECT_TRUE(result.startSolver);
+  const std::string end = endCard() + "\r\n";
+  EXPECT_EQ(end, readFile(dir.path() + "/Cross.tmp"));
+  std::vector<std::string> deck = splitLines(readFile(dir.path() + "/React.tmp"));
+  ASSERT_EQ(5u, deck.size());  // end card, two reaction cards, end card, no species, end card
+  EXPECT_EQ(endCard() + "\r", deck[3]);
+
+  std::filesystem::remove(bank + "Ar.crs");
+  std::filesystem::create_symlink("/dev/null", bank + "Ar.crs");
+  ASSERT_TRUE(writeSolverInputs(model, kNeverAsked).startSolver);
+  EXPECT_EQ(end, readFile(dir.path() + "/Cross.tmp"));
+}
+
+TEST(SolverInputFiles, ByteOrderMarkOfACrossSectionFileIsNotCopied) {
+  TempDir dir;
+  CalculationModel model = test::loadedTestBank(dir.path());
+  argonOnly(model);
+  const std::string crs = dir.path() + "/Gasfiles/Ar.crs";
+  std::ostringstream plain;
+  writeCrossSectionTape(model, plain);
+  writeFile(crs, "\xEF\xBB\xBF" + readFile(crs));
+  std::ostringstream marked;
+  writeCrossSectionTape(model, marked);
+  EXPECT_EQ(plain.str(), marked.str());
 }
 
 TEST(SolverInputFiles, ParameterLines) {

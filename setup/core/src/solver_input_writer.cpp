@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "setup/bank_file.h"
 #include "setup/card_text.h"
 #include "setup/data_bank.h"
 #include "setup/numbers.h"
@@ -67,10 +68,11 @@ std::string rendered(Writer writer) {
 bool writeCrossSectionTape(const CalculationModel& model, std::ostream& out) {
   for (int g = 0; g < model.GasCount; ++g) {
     if (!isCheckedGas(model, g)) continue;
-    std::ifstream crs(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".crs"),
-                      std::ios::binary);
+    std::optional<std::string> crs =
+        readBankFile(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".crs"));
     if (!crs) continue;
-    copySection(crs, out);
+    std::istringstream section(std::move(*crs));
+    copySection(section, out);
   }
   writeCard(out, endCard());
   return static_cast<bool>(out);
@@ -87,10 +89,12 @@ bool writeInputDeck(const CalculationModel& model, std::ostream& out) {
   writeCard(out, endCard());
   for (int g = 0; g < model.GasCount && out; ++g) {
     if (!isCheckedGas(model, g)) continue;
-    std::ifstream rc(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"),
-                     std::ios::binary);
+    std::optional<std::string> content =
+        readBankFile(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"));
+    if (!content) continue;
+    std::istringstream rc(std::move(*content));
     std::string line;
-    if (!rc || !readLine(rc, line) || !isEndCard(line)) continue;
+    if (!readLine(rc, line) || !isEndCard(line)) continue;
     while (readLine(rc, line) && !isEndCard(line)) {
     }
     const std::vector<double>& amounts = model.SpeciesAmounts[g];
