@@ -5,10 +5,38 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+
+namespace {
+
+// The sample data bank and the built solver in the fixture's start-up directory;
+// false when either is not built.
+bool withSampleBankAndSolver(GuiFixture& f)
+{
+    const QString runDir = qEnvironmentVariable("VORN_RUN_DIR");
+    const QString bank = qEnvironmentVariable("VORN_SOURCE_ROOT") + "/samples/Gasfiles";
+    if (!QFile::exists(runDir + "/Kinrun.prg") || !QFile::exists(bank + "/Gasnames.cnf"))
+        return false;
+    const QString progDir = QString::fromStdString(f.model().ProgDir);
+    QDir().mkpath(progDir + "/Gasfiles");
+    for (const QString& name : QDir(bank).entryList(QDir::Files))
+        QFile::copy(bank + "/" + name, progDir + "/Gasfiles/" + name);
+    return QFile::link(QFileInfo(runDir + "/Kinrun.prg").absoluteFilePath(),
+                       progDir + "/Kinrun.prg");
+}
+
+QList<QByteArray> graphDataLines(const QString& path)
+{
+    QFile graph(path);
+    graph.open(QIODevice::ReadOnly);
+    return graph.readAll().split('\n');
+}
+
+}  // namespace
 
 class EndToEndTest : public QObject {
     Q_OBJECT
@@ -16,17 +44,10 @@ class EndToEndTest : public QObject {
 private slots:
     void realSolverWritesTheOutputFiles()
     {
-        const QString runDir = qEnvironmentVariable("VORN_RUN_DIR");
-        const QString bank = qEnvironmentVariable("VORN_SOURCE_ROOT") + "/samples/Gasfiles";
-        if (!QFile::exists(runDir + "/Kinrun.prg") || !QFile::exists(bank + "/Gasnames.cnf"))
-            QSKIP("the solver or the sample data bank is not built");
-
         GuiFixture f(false);
+        if (!withSampleBankAndSolver(f))
+            QSKIP("the solver or the sample data bank is not built");
         const QString progDir = QString::fromStdString(f.model().ProgDir);
-        QDir().mkpath(progDir + "/Gasfiles");
-        for (const QString& name : QDir(bank).entryList(QDir::Files))
-            QVERIFY(QFile::copy(bank + "/" + name, progDir + "/Gasfiles/" + name));
-        QVERIFY(QFile::link(runDir + "/Kinrun.prg", progDir + "/Kinrun.prg"));
 
         TForm4& w = f.form();
         f.loadBank();
@@ -49,6 +70,46 @@ private slots:
         // The solver consumes its input files.
         for (const char* input : {"Param.tmp", "React.tmp", "Cross.tmp"})
             QVERIFY2(!QFile::exists(progDir + "/" + input), input);
+    }
+
+    // Variants (E/N, energy range) (100, 40), (0, 60), (200, 0), (300, 80): the
+    // summary lists the first and the last, and the solver runs exactly those two.
+    void solverRunsTheVariantsTheSummaryLists()
+    {
+        GuiFixture f(false);
+        if (!withSampleBankAndSolver(f))
+            QSKIP("the solver or the sample data bank is not built");
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        TForm4& w = f.form();
+        f.loadBank();
+        int lucas = -1;
+        for (int g = 0; g < f.model().GasCount; ++g)
+            if (f.model().GasFileNames[g] == "lucas")
+                lucas = g;
+        QVERIFY(lucas >= 0);
+        f.checkGas(lucas);
+        w.PageControl1->setCurrentWidget(w.TabSheet2);
+        const QStringList cells = {"100", "40", "0", "60", "200", "0", "300", "80"};
+        for (int k = 0; k < 4; ++k)
+            for (int c = 1; c <= 2; ++c) {
+                typeIntoCell(w.StringGrid5, k + 1, c, cells[2 * k + c - 1]);
+                pressKey(w.StringGrid5, Qt::Key_Return);
+            }
+        w.PageControl1->setCurrentWidget(w.TabSheet3);
+        QCOMPARE(w.StringGrid9->rowCount(), 3);
+
+        QSignalSpy finished(&w, &TForm4::solverFinished);
+        w.BitBtn1->click();
+        QVERIFY(finished.wait(240000));
+        QCOMPARE(finished.at(0).at(0).toInt(), 0);
+        QVERIFY(f.prompts().entries.isEmpty());
+        const QList<QByteArray> lines = graphDataLines(progDir + "/Tmp.gdt");
+        QVERIFY(lines.size() > 8);
+        QCOMPARE(lines[6].trimmed(), QByteArray("2"));  // the number of field values
+        const int processes = lines[7].trimmed().toInt();
+        const int fieldLine = 8 + processes + 4;
+        QCOMPARE(lines.at(fieldLine).trimmed(), QByteArray("0.10000E+03"));
+        QCOMPARE(lines.at(fieldLine + 1).trimmed(), QByteArray("0.30000E+03"));
     }
 };
 
