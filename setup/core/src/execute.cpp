@@ -25,8 +25,9 @@ ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
   }
   const std::string longest = outputBasePath(model) + ".gdt";
   if (longest.size() > kMaxOutputPathLength) {
-    outcome.error = "Output file name " + longest + " is longer than " +
-                    std::to_string(kMaxOutputPathLength) + " characters";
+    outcome.error = "Output file name " + longest + " is " + std::to_string(longest.size()) +
+                    " bytes long; the solver reads at most " +
+                    std::to_string(kMaxOutputPathLength) + " bytes of it";
     return outcome;
   }
   // Rendered once: counted for the solver's tables, then written as counted.
