@@ -90,7 +90,7 @@ TEST(EndToEnd, RealSolverRunsOnTheWrittenInputFiles) {
   SolverLauncher launcher(dir.path());
   std::promise<int> finished;
   ExecuteOutcome outcome = execute(model, launcher, [](const std::string&) { return true; },
-                                   [&](int status) { finished.set_value(status); });
+                                   [&](const FinishedRun& run) { finished.set_value(run.end.status); });
   ASSERT_EQ("", outcome.error);
   ASSERT_TRUE(outcome.started);
   std::future<int> status = finished.get_future();

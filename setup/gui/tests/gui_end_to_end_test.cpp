@@ -111,6 +111,39 @@ private slots:
         QCOMPARE(lines.at(fieldLine).trimmed(), QByteArray("0.10000E+03"));
         QCOMPARE(lines.at(fieldLine + 1).trimmed(), QByteArray("0.30000E+03"));
     }
+
+    // The chosen output folder is gone when "Execute" is pressed: the solver ends
+    // with status 2, and its message reaches the user.
+    void failedRunShowsTheSolversMessage()
+    {
+        GuiFixture f(false);
+        if (!withSampleBankAndSolver(f))
+            QSKIP("the solver or the sample data bank is not built");
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        TForm4& w = f.form();
+        f.loadBank();
+        f.checkGas(0);
+        QDir(progDir).mkdir("gone");
+        f.prompts().chosenFiles = {progDir + "/gone/run1.gdt"};
+        w.SpeedButton2->click();
+        w.PageControl1->setCurrentWidget(w.TabSheet3);
+        QVERIFY(QDir(progDir + "/gone").removeRecursively());
+
+        QSignalSpy finished(&w, &TForm4::solverFinished);
+        w.BitBtn1->click();
+        QVERIFY(finished.wait(240000));
+        QCOMPARE(finished.at(0).at(0).toInt(), 2);
+        QCOMPARE(f.prompts().entries.size(), 1);
+        QCOMPARE(f.prompts().entries[0].kind, QString("error"));
+        const QString text = f.prompts().entries[0].text;
+        QVERIFY2(text.startsWith("The solver ended with exit status 2: the calculation did not finish."),
+                 qPrintable(text));
+        // The solver's own message names the file it could not create.
+        QVERIFY2(text.contains("The solver's last messages:\n" + progDir + "/gone/run1.gdt"),
+                 qPrintable(text));
+        QVERIFY2(text.endsWith("\nProgram Terminated with exit code 2"), qPrintable(text));
+        QCOMPARE(f.prompts().restored, 1);
+    }
 };
 
 QTEST_MAIN(EndToEndTest)
