@@ -2,6 +2,7 @@
 // "Execute" with the real solver, and find the graph-data file and the listing.
 #include "check_list.h"
 #include "gui_fixture.h"
+#include "test_bank.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,20 +14,28 @@
 
 namespace {
 
-// The sample data bank and the built solver in the fixture's start-up directory;
-// false when either is not built.
-bool withSampleBankAndSolver(GuiFixture& f)
+// The sample data bank and the built solver in the fixture's start-up directory,
+// and the bank loaded; false when either is not built.
+bool loadSampleBankWithSolver(GuiFixture& f)
 {
     const QString runDir = qEnvironmentVariable("VORN_RUN_DIR");
     const QString bank = qEnvironmentVariable("VORN_SOURCE_ROOT") + "/samples/Gasfiles";
     if (!QFile::exists(runDir + "/Kinrun.prg") || !QFile::exists(bank + "/Gasnames.cnf"))
         return false;
     const QString progDir = QString::fromStdString(f.model().ProgDir);
-    QDir().mkpath(progDir + "/Gasfiles");
-    for (const QString& name : QDir(bank).entryList(QDir::Files))
-        QFile::copy(bank + "/" + name, progDir + "/Gasfiles/" + name);
-    return QFile::link(QFileInfo(runDir + "/Kinrun.prg").absoluteFilePath(),
-                       progDir + "/Kinrun.prg");
+    copyDataBank(bank, progDir);
+    if (!QFile::link(QFileInfo(runDir + "/Kinrun.prg").absoluteFilePath(), progDir + "/Kinrun.prg"))
+        return false;
+    f.loadBank();
+    return true;
+}
+
+// "Execute", then the end of the run: its status, or -2 when it did not end in time.
+int executeAndWait(TForm4& w)
+{
+    QSignalSpy finished(&w, &TForm4::solverFinished);
+    w.BitBtn1->click();
+    return finished.wait(240000) ? finished.at(0).at(0).toInt() : -2;
 }
 
 QList<QByteArray> graphDataLines(const QString& path)
@@ -45,22 +54,17 @@ private slots:
     void realSolverWritesTheOutputFiles()
     {
         GuiFixture f(false);
-        if (!withSampleBankAndSolver(f))
+        if (!loadSampleBankWithSolver(f))
             QSKIP("the solver or the sample data bank is not built");
         const QString progDir = QString::fromStdString(f.model().ProgDir);
-
         TForm4& w = f.form();
-        f.loadBank();
         QVERIFY(f.prompts().entries.isEmpty());
         QVERIFY(w.CheckListBox1->count() > 0);
         f.checkGas(0);
         w.PageControl1->setCurrentWidget(w.TabSheet2);
         w.PageControl1->setCurrentWidget(w.TabSheet3);
 
-        QSignalSpy finished(&w, &TForm4::solverFinished);
-        w.BitBtn1->click();
-        QVERIFY(finished.wait(240000));
-        QCOMPARE(finished.at(0).at(0).toInt(), 0);
+        QCOMPARE(executeAndWait(w), 0);
         QVERIFY(f.prompts().entries.isEmpty());
 
         QFile graph(progDir + "/Tmp.gdt");
@@ -77,11 +81,10 @@ private slots:
     void solverRunsTheVariantsTheSummaryLists()
     {
         GuiFixture f(false);
-        if (!withSampleBankAndSolver(f))
+        if (!loadSampleBankWithSolver(f))
             QSKIP("the solver or the sample data bank is not built");
         const QString progDir = QString::fromStdString(f.model().ProgDir);
         TForm4& w = f.form();
-        f.loadBank();
         int lucas = -1;
         for (int g = 0; g < f.model().GasCount; ++g)
             if (f.model().GasFileNames[g] == "lucas")
@@ -98,10 +101,7 @@ private slots:
         w.PageControl1->setCurrentWidget(w.TabSheet3);
         QCOMPARE(w.StringGrid9->rowCount(), 3);
 
-        QSignalSpy finished(&w, &TForm4::solverFinished);
-        w.BitBtn1->click();
-        QVERIFY(finished.wait(240000));
-        QCOMPARE(finished.at(0).at(0).toInt(), 0);
+        QCOMPARE(executeAndWait(w), 0);
         QVERIFY(f.prompts().entries.isEmpty());
         const QList<QByteArray> lines = graphDataLines(progDir + "/Tmp.gdt");
         QVERIFY(lines.size() > 8);
@@ -117,11 +117,10 @@ private slots:
     void failedRunShowsTheSolversMessage()
     {
         GuiFixture f(false);
-        if (!withSampleBankAndSolver(f))
+        if (!loadSampleBankWithSolver(f))
             QSKIP("the solver or the sample data bank is not built");
         const QString progDir = QString::fromStdString(f.model().ProgDir);
         TForm4& w = f.form();
-        f.loadBank();
         f.checkGas(0);
         QDir(progDir).mkdir("gone");
         f.prompts().chosenFiles = {progDir + "/gone/run1.gdt"};
@@ -129,10 +128,7 @@ private slots:
         w.PageControl1->setCurrentWidget(w.TabSheet3);
         QVERIFY(QDir(progDir + "/gone").removeRecursively());
 
-        QSignalSpy finished(&w, &TForm4::solverFinished);
-        w.BitBtn1->click();
-        QVERIFY(finished.wait(240000));
-        QCOMPARE(finished.at(0).at(0).toInt(), 2);
+        QCOMPARE(executeAndWait(w), 2);
         QCOMPARE(f.prompts().entries.size(), 1);
         QCOMPARE(f.prompts().entries[0].kind, QString("error"));
         const QString text = f.prompts().entries[0].text;

@@ -61,6 +61,13 @@ void writeTestBank(const QString& dir)
     write(bank + "/Edge.crs", crs("RN2 + E(-) ^ RN2 + E(-)"));
 }
 
+void copyDataBank(const QString& from, const QString& dir)
+{
+    QDir().mkpath(dir + "/Gasfiles");
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + "/" + name, dir + "/Gasfiles/" + name);
+}
+
 void writeStandInSolver(const QString& dir, int seconds, const QString& ending)
 {
     const QString path = dir + "/Kinrun.prg";

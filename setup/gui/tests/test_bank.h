@@ -18,6 +18,9 @@ QByteArray species(const char* name, const char* amount);
 // Every gas but the last has a .crs file. Lines end with CR LF.
 void writeTestBank(const QString& dir);
 
+// Copies the files of the data-bank folder `from` into <dir>/Gasfiles.
+void copyDataBank(const QString& from, const QString& dir);
+
 // A shell script standing in for the solver: it records its working directory,
 // its argument count and which input files it found into <dir>/solver.log, then
 // sleeps `seconds` and runs `ending` (shell commands; by default a normal end).

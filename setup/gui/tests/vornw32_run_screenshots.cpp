@@ -15,6 +15,7 @@
 // screen; on other platforms the pictures show the box alone.
 #include "check_list.h"
 #include "qt_user_prompts.h"
+#include "test_bank.h"
 #include "tform4.h"
 
 #include <QAbstractButton>
@@ -97,13 +98,6 @@ private:
     int m_seen = 0;
 };
 
-void copyBank(const QString& from, const QString& toDir)
-{
-    QDir().mkpath(toDir + "/Gasfiles");
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + "/" + name, toDir + "/Gasfiles/" + name);
-}
-
 // A gas "nomt" made of the Lucas-Saelee gas's files less its momentum-transfer
 // block (the first block of lucas.crs, up to its blank card).
 void addGasWithoutMomentumTransfer(const QString& dir)
@@ -163,7 +157,7 @@ struct Ended {
 Ended execute(const Run& run, const QString& out, const QString& bank, QTemporaryDir& progDir)
 {
     const QString dir = progDir.path();
-    copyBank(bank, dir);
+    copyDataBank(bank, dir);
     run.setUpDir(dir);
     QDir::setCurrent(dir);
     auto owned = std::make_unique<ScriptedPrompts>();
