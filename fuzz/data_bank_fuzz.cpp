@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   setup::CalculationModel model = setup::CalculationModel::atStartUp(folder.path().string());
   model.DataBankDir = folder.path().string() + "/";
-  if (setup::prepareDataBankLoad(model)) fuzz::fail("the gas list was written but not found");
-  setup::loadDataBank(model);
+  if (setup::programDataBank(model).warning) fuzz::fail("the gas list was written but not found");
 
   if (model.GasCount < 0 || model.GasCount > setup::kMaxGases) fuzz::fail("gas count");
   for (int g = 0; g < model.GasCount; ++g) {

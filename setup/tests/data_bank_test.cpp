@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fifo_unblocker.h"
 #include "setup/card_text.h"
 #include "test_support.h"
 
@@ -70,17 +71,51 @@ TEST(CardText, CardsAreSeventyTwoColumns) {
 }
 
 TEST_F(DataBankTest, GasListMissingGivesTheWarningAndUserDirIsUsed) {
-  std::optional<std::string> warning = prepareDataBankLoad(model);
-  ASSERT_TRUE(warning.has_value());
+  DataBankLoad load = programDataBank(model);
+  ASSERT_TRUE(load.warning.has_value());
   EXPECT_EQ("File " + bank() + "Gasnames.cnf" +
                 " not found. Use File\\Change DataBank Dir MenuItem to set file path.",
-            *warning);
+            *load.warning);
+  EXPECT_FALSE(model.DataBankLoaded);
   std::string other = dir.path() + "/other/";
   writeFile(other + "Gasnames.cnf", "");
   model.UserBankDir = other;
-  EXPECT_FALSE(prepareDataBankLoad(model).has_value());
+  load = programDataBank(model);
+  EXPECT_FALSE(load.warning.has_value());
+  EXPECT_TRUE(model.DataBankLoaded);
   EXPECT_EQ(other, model.DataBankDir);
   EXPECT_EQ(other, bankDirOfChosenFile(other + "Gasnames.cnf"));
+}
+
+// A refused "Program" changes nothing: neither the folder nor what was loaded
+// from it or set since.
+TEST_F(DataBankTest, RefusedProgramLeavesTheModelAsItWas) {
+  simpleGas("A");
+  gasList("A gas\n");
+  ASSERT_FALSE(programDataBank(model).warning.has_value());
+  model.GasChecked[0] = true;
+  model.SpeciesAmounts[0][0] = 0.25;
+  model.Summary.add("X       ", "0.25");
+  model.EN[3] = 50;
+  model.Er[3] = 30;
+  model.Maxwellian = true;
+  const std::string noBank = dir.path() + "/nothing/";
+  std::filesystem::create_directories(noBank);
+  model.UserBankDir = noBank;
+  DataBankLoad load = programDataBank(model);
+  ASSERT_TRUE(load.warning.has_value());
+  EXPECT_NE(std::string::npos, load.warning->find(noBank + "Gasnames.cnf not found")) << *load.warning;
+  EXPECT_EQ(bank(), model.DataBankDir);
+  EXPECT_EQ(bank() + "Gasnames.cnf", model.GasListPath);
+  EXPECT_EQ(noBank, model.UserBankDir);  // the choice stays for the next "Program"
+  EXPECT_EQ(1, model.GasCount);
+  EXPECT_TRUE(model.GasChecked[0]);
+  EXPECT_DOUBLE_EQ(0.25, model.SpeciesAmounts[0][0]);
+  EXPECT_FALSE(model.Summary.isEmpty());
+  EXPECT_DOUBLE_EQ(50, model.EN[3]);
+  EXPECT_DOUBLE_EQ(30, model.Er[3]);
+  EXPECT_TRUE(model.Maxwellian);
+  EXPECT_TRUE(model.DataBankLoaded);
 }
 
 TEST_F(DataBankTest, GasListLinesNamesAndEnds) {
@@ -245,6 +280,40 @@ TEST_F(DataBankTest, GasWhoseFileFailsOnReloadLosesItsData) {
   EXPECT_EQ(0, model.ReactionCount[0]);
   EXPECT_EQ(0, model.SpeciesCount[0]);
   EXPECT_TRUE(model.SpeciesNames[0].empty());
+}
+
+// A bank file's name borne by a FIFO, a folder or a device: reported like a
+// missing file, at once.
+TEST_F(DataBankTest, BankFilesThatAreNoRegularFilesCountAsMissing) {
+  simpleGas("Good");
+  std::filesystem::create_directories(bank() + "Folder.rc");
+  std::filesystem::create_symlink("/dev/null", bank() + "Device.rc");
+  gasList("Fifo f\nFolder d\nDevice n\nGood g\n");
+  test::FifoUnblocker unblocker({bank() + "Fifo.rc"}, std::chrono::seconds(5));
+  std::vector<std::string> errors = loadDataBank(model);
+  EXPECT_FALSE(unblocker.fired()) << "the load waited on the FIFO";
+  EXPECT_EQ((std::vector<std::string>{bank() + "Fifo.rc file is not found",
+                                      bank() + "Folder.rc file is not found",
+                                      bank() + "Device.rc file is not found"}),
+            errors);
+  EXPECT_EQ(4, model.GasCount);
+  EXPECT_EQ(1, model.SpeciesCount[3]);
+}
+
+// Editors on other systems save a UTF-8 byte-order mark at the start of a file.
+TEST_F(DataBankTest, ByteOrderMarkAtTheStartOfABankFileIsSkipped) {
+  const std::string mark = "\xEF\xBB\xBF";
+  writeFile(bank() + "A.rc", mark + rcFile({endCardText(), reactionLine("A + E(-) ^ A* + E(-)"),
+                                            endCardText(), speciesLine("A", " 5.000E-01"),
+                                            endCardText()}));
+  gasList(mark + "A Gas A\r\n");
+  EXPECT_TRUE(loadDataBank(model).empty());
+  ASSERT_EQ(1, model.GasCount);
+  EXPECT_EQ("A", model.GasFileNames[0]);
+  EXPECT_EQ(1, model.ReactionCount[0]);
+  ASSERT_EQ(1, model.SpeciesCount[0]);
+  EXPECT_EQ("A       ", model.SpeciesNames[0][0]);
+  EXPECT_DOUBLE_EQ(0.5, model.SpeciesAmounts[0][0]);
 }
 
 TEST(CalculationModelTest, StartUpAndDefaults) {

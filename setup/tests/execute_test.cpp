@@ -33,10 +33,17 @@ TEST(ExecuteTest, RefusalsWriteNothing) {
   outcome = execute(model, launcher, kYes, nullptr);
   EXPECT_EQ("No Electric Field Parameters and Energy Range Values were choosen", outcome.error);
 
+  // The solver reads 200 bytes of the name: 90 letters "ü" take 180 of them.
   model.Er[0] = 10;
-  model.OutName = std::string(200, 'n');
+  std::string name;
+  for (int i = 0; i < 90; ++i) name += "\xC3\xBC";
+  model.OutName = name;
+  const std::string path = dir.path() + "/" + name + ".gdt";
+  ASSERT_GT(path.size(), 200u);
   outcome = execute(model, launcher, kYes, nullptr);
-  EXPECT_NE(std::string::npos, outcome.error.find("longer than 200 characters")) << outcome.error;
+  EXPECT_EQ("Output file name " + path + " is " + std::to_string(path.size()) +
+                " bytes long; the solver reads at most 200 bytes of it",
+            outcome.error);
   EXPECT_FALSE(outcome.started);
   EXPECT_FALSE(anyInputFile(dir.path()));
 }
@@ -48,20 +55,23 @@ TEST(ExecuteTest, WritesAndStartsOnceAndNotWhileRunning) {
   std::filesystem::copy_file(STUB_SOLVER, dir.path() + "/Kinrun.prg");
   test::writeFile(dir.path() + "/stub_sleep", "1");
   SolverLauncher launcher(dir.path());
-  std::promise<int> finished;
+  std::promise<FinishedRun> finished;
   ExecuteOutcome outcome =
-      execute(model, launcher, kYes, [&](int status) { finished.set_value(status); });
+      execute(model, launcher, kYes, [&](const FinishedRun& run) { finished.set_value(run); });
   EXPECT_TRUE(outcome.started);
   EXPECT_EQ("", outcome.error);
   EXPECT_TRUE(anyInputFile(dir.path()));
 
   // A second Execute while the solver runs writes nothing and starts nothing.
   std::filesystem::remove(dir.path() + "/Param.tmp");
-  outcome = execute(model, launcher, kYes, [](int) { ADD_FAILURE() << "second start"; });
+  outcome = execute(model, launcher, kYes,
+                    [](const FinishedRun&) { ADD_FAILURE() << "second start"; });
   EXPECT_FALSE(outcome.started);
   EXPECT_EQ("", outcome.error);
   EXPECT_FALSE(test::exists(dir.path() + "/Param.tmp"));
-  EXPECT_EQ(0, finished.get_future().get());
+  FinishedRun run = finished.get_future().get();
+  EXPECT_EQ(0, run.end.status);
+  EXPECT_EQ(dir.path() + "/Tmp", run.outputBase);  // the files written into Param.tmp
 }
 
 TEST(ExecuteTest, NoToOverwriteStartsNothing) {
@@ -72,7 +82,7 @@ TEST(ExecuteTest, NoToOverwriteStartsNothing) {
   SolverLauncher launcher(dir.path());
   ExecuteOutcome outcome = execute(
       model, launcher, [](const std::string&) { return false; },
-      [](int) { ADD_FAILURE() << "started"; });
+      [](const FinishedRun&) { ADD_FAILURE() << "started"; });
   EXPECT_FALSE(outcome.started);
   EXPECT_EQ("", outcome.error);
   EXPECT_TRUE(test::exists(dir.path() + "/Param.tmp"));  // written before the question

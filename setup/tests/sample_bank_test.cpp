@@ -23,8 +23,9 @@ const std::string kSampleBank = SAMPLE_BANK_DIR;
 CalculationModel loadSampleBank(const std::string& progDir) {
   std::filesystem::copy(kSampleBank, progDir + "/Gasfiles");
   CalculationModel model = CalculationModel::atStartUp(progDir);
-  EXPECT_FALSE(prepareDataBankLoad(model).has_value());
-  EXPECT_TRUE(loadDataBank(model).empty());
+  DataBankLoad load = programDataBank(model);
+  EXPECT_FALSE(load.warning.has_value());
+  EXPECT_TRUE(load.errors.empty());
   return model;
 }
 
@@ -89,7 +90,7 @@ TEST(EndToEnd, RealSolverRunsOnTheWrittenInputFiles) {
   SolverLauncher launcher(dir.path());
   std::promise<int> finished;
   ExecuteOutcome outcome = execute(model, launcher, [](const std::string&) { return true; },
-                                   [&](int status) { finished.set_value(status); });
+                                   [&](const FinishedRun& run) { finished.set_value(run.end.status); });
   ASSERT_EQ("", outcome.error);
   ASSERT_TRUE(outcome.started);
   std::future<int> status = finished.get_future();

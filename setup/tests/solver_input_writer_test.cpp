@@ -5,6 +5,7 @@
 
 #include <sstream>
 
+#include "fifo_unblocker.h"
 #include "setup/card_text.h"
 #include "setup/mixture_page.h"
 #include "test_support.h"
@@ -188,6 +189,95 @@ TEST(SolverInputFiles, HiddenSpeciesZeroAmountAndFilesThatChanged) {
   EXPECT_EQ(endCard() + "\r\n", tape.str());
 }
 
+TEST(SolverInputFiles, BankFilesThatAreNoRegularFilesAreSkipped) {
+  TempDir dir;
+  CalculationModel model = test::loadedTestBank(dir.path());
+  argonOnly(model);
+  const std::string bank = dir.path() + "/Gasfiles/";
+  std::filesystem::remove(bank + "Ar.crs");
+  std::filesystem::remove(bank + "Ar.rc");
+  test::FifoUnblocker unblocker({bank + "Ar.crs", bank + "Ar.rc"}, std::chrono::seconds(5));
+  WriteResult result = writeSolverInputs(model, kNeverAsked);
+  EXPECT_FALSE(unblocker.fired()) << "Execute waited on a FIFO";
+  EXPECT_TRUE(result.startSolver);
+  const std::string end = endCard() + "\r\n";
+  EXPECT_EQ(end, readFile(dir.path() + "/Cross.tmp"));
+  std::vector<std::string> deck = splitLines(readFile(dir.path() + "/React.tmp"));
+  ASSERT_EQ(5u, deck.size());  // end card, two reaction cards, end card, no species, end card
+  EXPECT_EQ(endCard() + "\r", deck[3]);
+
+  std::filesystem::remove(bank + "Ar.crs");
+  std::filesystem::create_symlink("/dev/null", bank + "Ar.crs");
+  ASSERT_TRUE(writeSolverInputs(model, kNeverAsked).startSolver);
+  EXPECT_EQ(end, readFile(dir.path() + "/Cross.tmp"));
+}
+
+TEST(SolverInputFiles, ByteOrderMarkOfACrossSectionFileIsNotCopied) {
+  TempDir dir;
+  CalculationModel model = test::loadedTestBank(dir.path());
+  argonOnly(model);
+  const std::string crs = dir.path() + "/Gasfiles/Ar.crs";
+  std::ostringstream plain;
+  writeCrossSectionTape(model, plain);
+  writeFile(crs, "\xEF\xBB\xBF" + readFile(crs));
+  std::ostringstream marked;
+  writeCrossSectionTape(model, marked);
+  EXPECT_EQ(plain.str(), marked.str());
+}
+
+// The solver moves field-list entries on their energy range alone and runs the
+// leading ones with a field value: Param.tmp holds the listed variants first.
+TEST(SolverInputFiles, ParameterFileHoldsTheListedVariantsFirst) {
+  struct Row {
+    const char* what;
+    int mode;
+    std::vector<std::pair<double, double>> rows;  // (field value, energy range) per variant row
+    std::vector<const char*> fieldLines;          // the list in use, the rest "0.00000"
+    std::vector<const char*> rangeLines;
+  } rows[] = {
+      {"gaps in both columns", kFieldDirect, {{10, 10}, {0, 5}, {20, 0}, {30, 15}},
+       {"10.0000", "30.0000"}, {"10.0000", "15.0000"}},
+      {"listed ones after a gap", kFieldDirect, {{0, 0}, {0, 0}, {100, 40}, {0, 0}, {300, 80}},
+       {"100.000", "300.000"}, {"40.0000", "80.0000"}},
+      {"high frequency", kFieldHighFrequency, {{0, 7}, {2.5e6, 50}}, {"2.50000e+06"},
+       {"50.0000"}},
+  };
+  for (const Row& row : rows) {
+    CalculationModel model = CalculationModel::atStartUp("/p");
+    model.resetParametersToDefaults();
+    model.FieldMode = row.mode;
+    model.EN.fill(0);
+    model.Eo.fill(0);
+    model.Er.fill(0);
+    for (std::size_t i = 0; i < row.rows.size(); ++i) {
+      model.fieldValues()[i] = row.rows[i].first;
+      model.Er[i] = row.rows[i].second;
+    }
+    // The list not in use is written as it stands.
+    std::array<double, kFieldVariants>& other = row.mode == kFieldHighFrequency ? model.EN : model.Eo;
+    other[0] = 0;
+    other[1] = 12;
+    other[2] = 5;
+    std::ostringstream out;
+    writeParameterFile(model, out);
+    std::vector<std::string> lines = splitLines(out.str());
+    ASSERT_EQ(79u, lines.size()) << row.what;
+    auto expected = [](const std::vector<const char*>& leading) {
+      std::vector<std::string> list(kFieldVariants, "0.00000\r");
+      for (std::size_t i = 0; i < leading.size(); ++i) list[i] = std::string(leading[i]) + "\r";
+      return list;
+    };
+    std::vector<std::string> otherLines = expected({"0.00000", "12.0000", "5.00000"});
+    auto at = [&](int first) {
+      return std::vector<std::string>(lines.begin() + first - 1, lines.begin() + first - 1 + 21);
+    };
+    const bool hf = row.mode == kFieldHighFrequency;
+    EXPECT_EQ(hf ? otherLines : expected(row.fieldLines), at(5)) << row.what;   // E/N
+    EXPECT_EQ(hf ? expected(row.fieldLines) : otherLines, at(26)) << row.what;  // Eo
+    EXPECT_EQ(expected(row.rangeLines), at(50)) << row.what;                    // energy ranges
+  }
+}
+
 TEST(SolverInputFiles, ParameterLines) {
   CalculationModel model = CalculationModel::atStartUp("/p");
   model.resetParametersToDefaults();
@@ -208,6 +298,8 @@ TEST(SolverInputFiles, ParameterLines) {
   EXPECT_EQ("-1", line(76));
   model.GridSize = 2000.9;
   EXPECT_EQ("2000", line(73));
+  model.StartTe = 100000;
+  EXPECT_EQ("100000.", line(71));
   model.FieldMode = kFieldMagnetic;
   model.Magn = 2.5;
   EXPECT_EQ("2", line(2));

@@ -34,11 +34,11 @@ bool waitFor(const std::string& path, std::chrono::seconds limit) {
   return false;
 }
 
-// Starts a run and waits for its status.
-int runOnce(SolverLauncher& launcher) {
-  std::promise<int> status;
-  std::future<int> result = status.get_future();
-  EXPECT_TRUE(launcher.start([&](int s) { status.set_value(s); }));
+// Starts a run and waits for its end.
+SolverRun runOnce(SolverLauncher& launcher) {
+  std::promise<SolverRun> end;
+  std::future<SolverRun> result = end.get_future();
+  EXPECT_TRUE(launcher.start([&](const SolverRun& run) { end.set_value(run); }));
   EXPECT_EQ(std::future_status::ready, result.wait_for(30s));
   return result.get();
 }
@@ -51,7 +51,7 @@ TEST(SolverLauncherTest, RunsWithoutArgumentsInTheStartUpDirectory) {
   EXPECT_EQ(dir.path() + "/Kinrun.prg", launcher.programPath());
   // The test itself runs elsewhere: the working directory must come from the launcher.
   ASSERT_NE(std::filesystem::current_path().string(), dir.path());
-  EXPECT_EQ(3, runOnce(launcher));
+  EXPECT_EQ(3, runOnce(launcher).status);
   EXPECT_FALSE(launcher.running());
   std::istringstream record(readFile(dir.path() + "/stub_record.txt"));
   std::string arguments, argv0, cwd;
@@ -66,16 +66,61 @@ TEST(SolverLauncherTest, RunsWithoutArgumentsInTheStartUpDirectory) {
 TEST(SolverLauncherTest, MissingOrNotExecutableProgramGivesMinusOne) {
   TempDir dir;
   SolverLauncher launcher(dir.path());
-  EXPECT_EQ(-1, runOnce(launcher));  // missing
+  EXPECT_EQ(-1, runOnce(launcher).status);  // missing
   writeFile(dir.path() + "/Kinrun.prg", "#!/bin/sh\nexit 0\n");
   ::chmod((dir.path() + "/Kinrun.prg").c_str(), 0644);
-  EXPECT_EQ(-1, runOnce(launcher));  // no execute permission
+  EXPECT_EQ(-1, runOnce(launcher).status);  // no execute permission
   writeFile(dir.path() + "/Kinrun.prg", "not a program at all\n");
   ::chmod((dir.path() + "/Kinrun.prg").c_str(), 0755);
-  EXPECT_EQ(-1, runOnce(launcher));  // not an executable image
+  EXPECT_EQ(-1, runOnce(launcher).status);  // not an executable image
   EXPECT_FALSE(launcher.running());
   EXPECT_EQ(dir.path() + "/Kinrun.prg - file is not found!",
             SolverLauncher::notStartedMessage(launcher.programPath()));
+}
+
+// What the solver writes to its error stream is kept: the last 20 lines, without
+// trailing blank lines; a signal that ends it is told apart from an exit status.
+TEST(SolverLauncherTest, KeepsTheEndOfTheErrorStreamAndTheSignal) {
+  std::string lines25;
+  std::string last20;
+  for (int i = 1; i <= 25; ++i) {
+    lines25 += "message " + std::to_string(i) + "\r\n";
+    if (i > 5) last20 += "message " + std::to_string(i) + "\n";
+  }
+  const std::string filler(100, 'x');
+  std::string long300;
+  for (int i = 0; i < 300; ++i) long300 += filler + "\n";
+  struct Row {
+    const char* what;
+    std::string errors;
+    const char* status;
+    const char* signal;
+    int expectedStatus;
+    int expectedSignal;
+    std::string kept;
+  } rows[] = {
+      {"none", "", "0", "", 0, 0, ""},
+      {"two lines", "first\nsecond", "2", "", 2, 0, "first\nsecond\n"},
+      {"25 lines and blank ones", lines25 + "\n  \n", "2", "", 2, 0, last20},
+      {"30 KB", long300 + "the end\n", "7", "", 7, 0, [&] {
+         std::string kept;
+         for (int i = 0; i < 19; ++i) kept += filler + "\n";
+         return kept + "the end\n";
+       }()},
+      {"signal", "going\n", "0", "9", 128 + 9, 9, "going\n"},
+  };
+  for (const Row& row : rows) {
+    TempDir dir;
+    installStub(dir.path());
+    if (!row.errors.empty()) writeFile(dir.path() + "/stub_stderr", row.errors);
+    writeFile(dir.path() + "/stub_status", row.status);
+    writeFile(dir.path() + "/stub_signal", row.signal);
+    SolverLauncher launcher(dir.path());
+    SolverRun run = runOnce(launcher);
+    EXPECT_EQ(row.expectedStatus, run.status) << row.what;
+    EXPECT_EQ(row.expectedSignal, run.signal) << row.what;
+    EXPECT_EQ(row.kept, run.errorOutput) << row.what;
+  }
 }
 
 TEST(SolverLauncherTest, SecondStartWhileRunningIsRefused) {
@@ -84,9 +129,9 @@ TEST(SolverLauncherTest, SecondStartWhileRunningIsRefused) {
   writeFile(dir.path() + "/stub_sleep", "1");
   SolverLauncher launcher(dir.path());
   std::promise<int> status;
-  ASSERT_TRUE(launcher.start([&](int s) { status.set_value(s); }));
+  ASSERT_TRUE(launcher.start([&](const SolverRun& run) { status.set_value(run.status); }));
   EXPECT_TRUE(launcher.running());  // set before the worker runs
-  EXPECT_FALSE(launcher.start([](int) { ADD_FAILURE() << "second run started"; }));
+  EXPECT_FALSE(launcher.start([](const SolverRun&) { ADD_FAILURE() << "second run started"; }));
   EXPECT_EQ(0, status.get_future().get());
   EXPECT_TRUE(test::exists(dir.path() + "/stub_done.txt"));
   EXPECT_FALSE(launcher.running());
@@ -100,7 +145,7 @@ TEST(SolverLauncherTest, ChildOutlivesTheLauncher) {
   std::future<int> result = finished->get_future();
   {
     SolverLauncher launcher(dir.path());
-    ASSERT_TRUE(launcher.start([finished](int s) { finished->set_value(s); }));
+    ASSERT_TRUE(launcher.start([finished](const SolverRun& run) { finished->set_value(run.status); }));
     ASSERT_TRUE(waitFor(dir.path() + "/stub_record.txt", 10s));
   }  // the launcher is gone; the child must go on
   std::istringstream record(readFile(dir.path() + "/stub_record.txt"));

@@ -142,7 +142,7 @@ TEST(SolverTables, ExecuteRefusesMoreSpeciesNamesThanTheSolverHolds) {
 
   setReactionSelected(model, 0, 0, false);
   EXPECT_EQ(250, countSolverTables(model).speciesNames);
-  outcome = execute(model, launcher, yes, [](int) {});
+  outcome = execute(model, launcher, yes, [](const FinishedRun&) {});
   EXPECT_EQ("", outcome.error);
   EXPECT_TRUE(test::exists(dir.path() + "/Param.tmp"));
 }
@@ -158,7 +158,7 @@ TEST(SolverTables, ExecuteRefusesMoreSelectedReactionsThanTheSolverKeeps) {
   EXPECT_FALSE(anyInputFile(dir.path()));
 
   setReactionSelected(model, 0, 206, false);
-  outcome = execute(model, launcher, yes, [](int) {});
+  outcome = execute(model, launcher, yes, [](const FinishedRun&) {});
   EXPECT_EQ("", outcome.error);
   EXPECT_TRUE(test::exists(dir.path() + "/React.tmp"));
 }

@@ -4,8 +4,9 @@
 #include <strings.h>
 #include <sys/stat.h>
 
-#include <fstream>
+#include <sstream>
 
+#include "setup/bank_file.h"
 #include "setup/card_text.h"
 #include "setup/numbers.h"
 
@@ -46,9 +47,10 @@ void clearGas(CalculationModel& model, int g) {
 // Reads gas g's .rc file; returns the error message, or an empty text.
 std::string loadReactionSpeciesFile(CalculationModel& model, int g) {
   const std::string shownPath = model.DataBankDir + model.GasFileNames[g] + ".rc";
-  std::ifstream in(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"),
-                   std::ios::binary);
-  if (!in) return shownPath + " file is not found";
+  std::optional<std::string> content =
+      readBankFile(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"));
+  if (!content) return shownPath + " file is not found";
+  std::istringstream in(std::move(*content));
   std::string first;
   if (!readLine(in, first) || !isEndCard(first)) return shownPath + " file read error";
 
@@ -65,32 +67,8 @@ std::string loadReactionSpeciesFile(CalculationModel& model, int g) {
   return {};
 }
 
-}  // namespace
-
-std::string findFileNoCase(const std::string& dir, const std::string& name) {
-  const std::string exact = dir + name;
-  if (fileExists(exact)) return exact;
-  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
-  if (folder == nullptr) return exact;
-  std::string found;
-  while (dirent* entry = ::readdir(folder)) {
-    if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
-      found = dir + entry->d_name;
-      break;
-    }
-  }
-  ::closedir(folder);
-  return found.empty() ? exact : found;
-}
-
-std::optional<std::string> prepareDataBankLoad(CalculationModel& model) {
-  if (!model.UserBankDir.empty()) model.DataBankDir = model.UserBankDir;
-  if (fileExists(findFileNoCase(model.DataBankDir, kGasListName))) return std::nullopt;
-  return "File " + model.DataBankDir + kGasListName +
-         " not found. Use File\\Change DataBank Dir MenuItem to set file path.";
-}
-
-std::vector<std::string> loadDataBank(CalculationModel& model) {
+// Loads the data bank whose gas list is `gasList` (the content of Gasnames.cnf).
+std::vector<std::string> loadFromGasList(CalculationModel& model, const std::string& gasList) {
   std::vector<std::string> errors;
   model.resetParametersToDefaults();
   model.Maxwellian = false;
@@ -101,7 +79,7 @@ std::vector<std::string> loadDataBank(CalculationModel& model) {
   model.Summary.clear();
 
   model.GasListPath = model.DataBankDir + kGasListName;
-  std::ifstream list(findFileNoCase(model.DataBankDir, kGasListName), std::ios::binary);
+  std::istringstream list(gasList);
   std::string line;
   int count = 0;
   while (count < kMaxGases && readLine(list, line)) {
@@ -124,6 +102,45 @@ std::vector<std::string> loadDataBank(CalculationModel& model) {
   model.SelectedGas = count > 0 ? 0 : -1;
   model.DataBankLoaded = true;
   return errors;
+}
+
+}  // namespace
+
+std::string findFileNoCase(const std::string& dir, const std::string& name) {
+  const std::string exact = dir + name;
+  if (fileExists(exact)) return exact;
+  DIR* folder = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (folder == nullptr) return exact;
+  std::string found;
+  while (dirent* entry = ::readdir(folder)) {
+    if (::strcasecmp(entry->d_name, name.c_str()) == 0) {
+      found = dir + entry->d_name;
+      break;
+    }
+  }
+  ::closedir(folder);
+  return found.empty() ? exact : found;
+}
+
+DataBankLoad programDataBank(CalculationModel& model) {
+  CalculationModel loaded = model;
+  if (!loaded.UserBankDir.empty()) loaded.DataBankDir = loaded.UserBankDir;
+  std::optional<std::string> list =
+      readBankFile(findFileNoCase(loaded.DataBankDir, kGasListName));
+  DataBankLoad result;
+  if (!list) {
+    result.warning = "File " + loaded.DataBankDir + kGasListName +
+                     " not found. Use File\\Change DataBank Dir MenuItem to set file path.";
+    return result;
+  }
+  result.errors = loadFromGasList(loaded, *list);
+  model = std::move(loaded);
+  return result;
+}
+
+std::vector<std::string> loadDataBank(CalculationModel& model) {
+  std::optional<std::string> list = readBankFile(findFileNoCase(model.DataBankDir, kGasListName));
+  return loadFromGasList(model, list.value_or(std::string()));
 }
 
 std::string bankDirOfChosenFile(const std::string& chosenFile) {

@@ -1,13 +1,43 @@
 #include "setup/execute.h"
 
+#include <string.h>
+
 #include "setup/output_naming.h"
 #include "setup/solver_tables.h"
 #include "setup/summary_page.h"
 
 namespace setup {
+namespace {
+
+// "SIGSEGV (11)": the signal's name does not depend on the user's language.
+std::string signalName(int signal) {
+  const char* abbreviation = ::sigabbrev_np(signal);
+  std::string number = "(" + std::to_string(signal) + ")";
+  return abbreviation ? "SIG" + std::string(abbreviation) + " " + number : "signal " + number;
+}
+
+}  // namespace
+
+std::optional<std::string> solverFailureMessage(const FinishedRun& run) {
+  const SolverRun& end = run.end;
+  if (end.status == 0 || end.status == -1) return std::nullopt;
+  if (end.signal == 0 && end.status == kSolverComputedNoCase) {
+    return "The solver computed no case (exit status 3). The reason is in the listing " +
+           run.outputBase + ".lst";
+  }
+  std::string message = end.signal != 0
+                            ? "The solver was ended by the signal " + signalName(end.signal)
+                            : "The solver ended with exit status " + std::to_string(end.status);
+  message += ": the calculation did not finish. " + run.outputBase + ".gdt and " +
+             run.outputBase + ".lst may be missing, cut short or left from an earlier run.\n\n";
+  if (end.errorOutput.empty()) return message + "The solver wrote no message.";
+  std::string lines = end.errorOutput;
+  if (lines.back() == '\n') lines.pop_back();
+  return message + "The solver's last messages:\n" + lines;
+}
 
 ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
-                       const OverwriteQuestion& ask, SolverLauncher::Finished onFinished) {
+                       const OverwriteQuestion& ask, RunFinished onFinished) {
   ExecuteOutcome outcome;
   if (model.Summary.isEmpty()) {
     outcome.error = kNoMixture;
@@ -25,8 +55,9 @@ ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
   }
   const std::string longest = outputBasePath(model) + ".gdt";
   if (longest.size() > kMaxOutputPathLength) {
-    outcome.error = "Output file name " + longest + " is longer than " +
-                    std::to_string(kMaxOutputPathLength) + " characters";
+    outcome.error = "Output file name " + longest + " is " + std::to_string(longest.size()) +
+                    " bytes long; the solver reads at most " +
+                    std::to_string(kMaxOutputPathLength) + " bytes of it";
     return outcome;
   }
   // Rendered once: counted for the solver's tables, then written as counted.
@@ -41,7 +72,10 @@ ExecuteOutcome execute(const CalculationModel& model, SolverLauncher& launcher,
     return outcome;
   }
   if (!written.startSolver) return outcome;
-  outcome.started = launcher.start(std::move(onFinished));
+  outcome.started = launcher.start(
+      [outputBase = outputBasePath(model), onFinished = std::move(onFinished)](const SolverRun& end) {
+        if (onFinished) onFinished({end, outputBase});
+      });
   return outcome;
 }
 

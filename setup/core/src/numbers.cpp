@@ -215,8 +215,9 @@ std::string parameterReal(double value) {
   std::string exponentForm = formatC("%.5e", value);
   int exponent = std::atoi(exponentForm.c_str() + exponentForm.find('e') + 1);
   if (exponent < -4 || exponent >= 6) return exponentForm;
+  // '#' keeps the point when no decimal is left: 123456 -> "123456.".
   char format[16];
-  std::snprintf(format, sizeof format, "%%.%df", 5 - exponent);
+  std::snprintf(format, sizeof format, "%%#.%df", 5 - exponent);
   return formatC(format, value);
 }
 

@@ -7,10 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "setup/bank_file.h"
 #include "setup/card_text.h"
 #include "setup/data_bank.h"
 #include "setup/numbers.h"
 #include "setup/output_naming.h"
+#include "setup/summary_page.h"
 
 namespace setup {
 namespace {
@@ -55,6 +57,32 @@ std::string writeFile(const std::string& path, const std::string& content) {
   return {};
 }
 
+using FieldList = std::array<double, kFieldVariants>;
+
+// The field lists as the solver is to run them: the variants that count (those the
+// summary page lists) first, in row order, then the other rows of the list in use
+// as zeros; the list not in use as it stands. The solver moves entries on their
+// energy range alone and then runs the leading entries that have a field value,
+// so a row (0, 5) left in place would end its list there, and a row (20, 0) would
+// take over the field value of a later row.
+struct FieldLists {
+  FieldList EN, Eo, Er;
+};
+
+FieldLists fieldListsToRun(const CalculationModel& model) {
+  FieldLists lists{model.EN, model.Eo, {}};
+  FieldList& inUse = model.FieldMode == kFieldHighFrequency ? lists.Eo : lists.EN;
+  inUse.fill(0.0);
+  int next = 0;
+  for (int i = 0; i < kFieldVariants; ++i) {
+    if (!isCountingVariant(model, i)) continue;
+    inUse[next] = model.fieldValues()[i];
+    lists.Er[next] = model.Er[i];
+    ++next;
+  }
+  return lists;
+}
+
 template <typename Writer>
 std::string rendered(Writer writer) {
   std::ostringstream out;
@@ -67,10 +95,11 @@ std::string rendered(Writer writer) {
 bool writeCrossSectionTape(const CalculationModel& model, std::ostream& out) {
   for (int g = 0; g < model.GasCount; ++g) {
     if (!isCheckedGas(model, g)) continue;
-    std::ifstream crs(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".crs"),
-                      std::ios::binary);
+    std::optional<std::string> crs =
+        readBankFile(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".crs"));
     if (!crs) continue;
-    copySection(crs, out);
+    std::istringstream section(std::move(*crs));
+    copySection(section, out);
   }
   writeCard(out, endCard());
   return static_cast<bool>(out);
@@ -87,10 +116,12 @@ bool writeInputDeck(const CalculationModel& model, std::ostream& out) {
   writeCard(out, endCard());
   for (int g = 0; g < model.GasCount && out; ++g) {
     if (!isCheckedGas(model, g)) continue;
-    std::ifstream rc(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"),
-                     std::ios::binary);
+    std::optional<std::string> content =
+        readBankFile(findFileNoCase(model.DataBankDir, model.GasFileNames[g] + ".rc"));
+    if (!content) continue;
+    std::istringstream rc(std::move(*content));
     std::string line;
-    if (!rc || !readLine(rc, line) || !isEndCard(line)) continue;
+    if (!readLine(rc, line) || !isEndCard(line)) continue;
     while (readLine(rc, line) && !isEndCard(line)) {
     }
     const std::vector<double>& amounts = model.SpeciesAmounts[g];
@@ -111,12 +142,13 @@ bool writeParameterFile(const CalculationModel& model, std::ostream& out) {
   out << integerLine(model.FieldMode) << kLineEnd;
   real(model.Freq);
   real(model.Magn);
-  for (double value : model.EN) real(value);
-  for (double value : model.Eo) real(value);
+  const FieldLists lists = fieldListsToRun(model);
+  for (double value : lists.EN) real(value);
+  for (double value : lists.Eo) real(value);
   real(model.GasPressure);
   real(model.GasTemperature);
   real(model.ElectronConc);
-  for (double value : model.Er) real(value);
+  for (double value : lists.Er) real(value);
   real(model.StartTe);
   real(model.Accuracy);
   out << integerLine(truncatedInt32(model.GridSize)) << kLineEnd;

@@ -6,10 +6,14 @@
 
 namespace setup {
 
+bool isCountingVariant(const CalculationModel& model, int i) {
+  return model.fieldValues()[i] != 0.0 && model.Er[i] != 0.0;
+}
+
 int countingVariants(const CalculationModel& model) {
   int count = 0;
   for (int i = 0; i < kFieldVariants; ++i) {
-    if (model.fieldValues()[i] != 0.0 && model.Er[i] != 0.0) ++count;
+    if (isCountingVariant(model, i)) ++count;
   }
   return count;
 }
@@ -21,11 +25,9 @@ SummaryPage buildSummaryPage(CalculationModel& model, char sep) {
                    exponentForm3(model.ElectronConc, sep)};
   page.variantHeading = variantValueHeading(model.FieldMode);
   for (int i = 0; i < kFieldVariants; ++i) {
-    double value = model.fieldValues()[i];
-    double range = model.Er[i];
-    if (value != 0.0 && range != 0.0) {
-      page.variants.push_back({std::to_string(page.variants.size() + 1), plainForm(value, sep),
-                               plainForm(range, sep)});
+    if (isCountingVariant(model, i)) {
+      page.variants.push_back({std::to_string(page.variants.size() + 1),
+                               plainForm(model.fieldValues()[i], sep), plainForm(model.Er[i], sep)});
     }
   }
   for (int row = 0; row < 4; ++row) page.programValues[row] = programCellText(model, row, sep);

@@ -4,25 +4,38 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+namespace {
+
+// Texts are shown as they stand: paths and the solver's messages may hold '<'.
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, QApplication::applicationName(), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+}  // namespace
+
 void QtUserPrompts::error(const QString& text)
 {
-    QMessageBox::critical(m_parent, QApplication::applicationName(), text, QMessageBox::Ok);
+    showBox(m_parent, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 void QtUserPrompts::warningYes(const QString& text)
 {
-    QMessageBox::warning(m_parent, QApplication::applicationName(), text, QMessageBox::Yes);
+    showBox(m_parent, QMessageBox::Warning, text, QMessageBox::Yes);
 }
 
 bool QtUserPrompts::confirmYesNo(const QString& text)
 {
-    return QMessageBox::question(m_parent, QApplication::applicationName(), text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return showBox(m_parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void QtUserPrompts::information(const QString& text)
 {
-    QMessageBox::information(m_parent, QApplication::applicationName(), text, QMessageBox::Ok);
+    showBox(m_parent, QMessageBox::Information, text, QMessageBox::Ok);
 }
 
 std::optional<QString> QtUserPrompts::openFile(const FileRequest& request)

@@ -5,6 +5,7 @@
 #include "viewer_libraries.h"
 
 #include <setup/calculation_model.h>
+#include <setup/execute.h>
 #include <setup/parameter_rules.h>
 #include <setup/solver_launcher.h>
 
@@ -111,7 +112,8 @@ public slots:
     void BitBtn1Click();
 
 signals:
-    // The solver run started by "Execute" is over (status -1: not started).
+    // The solver run started by "Execute" is over and reported (status -1: not
+    // started; 128 + the signal number: ended by a signal).
     void solverFinished(int status);
 
 protected:
@@ -143,7 +145,7 @@ private:
     void commitVariantCell(int row, int column);
     void commitProgramRow(int row, setup::CommitTrigger trigger);
     void commitConcentrationRow(int row);
-    void onSolverFinished(int status);
+    void onSolverFinished(const setup::FinishedRun& run);
 
     char decimalSeparator() const;
 

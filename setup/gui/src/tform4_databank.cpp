@@ -16,21 +16,22 @@ void TForm4::Start1Click()
 {
     if (m_model.DataBankLoaded && !m_prompts->confirmYesNo(setup::kReloadQuestion))
         return;
-    if (const auto warning = setup::prepareDataBankLoad(m_model)) {
-        m_prompts->warningYes(toQ(*warning));
+    // The core loads into a copy and keeps the model when the gas list is missing.
+    const setup::DataBankLoad load = setup::programDataBank(m_model);
+    if (load.warning) {
+        m_prompts->warningYes(toQ(*load.warning));
         return;
     }
-    PageControl1->show();
-    PageControl1->setEnabled(true);
-    Label11->hide();
-    PageControl1->setCurrentWidget(TabSheet1);
-
-    // Load into a copy: an error half-way leaves the model as it was.
-    setup::CalculationModel loaded = m_model;
-    const std::vector<std::string> errors = setup::loadDataBank(loaded);
-    m_model = std::move(loaded);
+    {
+        // A grid that loses the focus here commits nothing into the new model.
+        QScopedValueRollback refreshing(m_refreshing, m_refreshing + 1);
+        PageControl1->show();
+        PageControl1->setEnabled(true);
+        Label11->hide();
+        PageControl1->setCurrentWidget(TabSheet1);
+    }
     showWholeModel();
-    for (const std::string& error : errors)
+    for (const std::string& error : load.errors)
         m_prompts->error(toQ(error));
     setWindowTitle("Vorn DataBank - " + toQ(m_model.DataBankDir) + "Gasnames.cnf");
 }

@@ -49,8 +49,8 @@ void TForm4::BitBtn1Click()
         return m_prompts->confirmYesNo(toQ(question));
     };
     // Runs on the launcher's worker thread: only post, touch nothing.
-    auto finished = [this, relay = m_relay](int status) {
-        relay->post([this, status] { onSolverFinished(status); });
+    auto finished = [this, relay = m_relay](const setup::FinishedRun& run) {
+        relay->post([this, run] { onSolverFinished(run); });
     };
     const setup::ExecuteOutcome outcome = setup::execute(m_model, *m_launcher, ask, finished);
     if (!outcome.error.empty())
@@ -59,7 +59,7 @@ void TForm4::BitBtn1Click()
         m_prompts->setBusyCursor();
 }
 
-void TForm4::onSolverFinished(int status)
+void TForm4::onSolverFinished(const setup::FinishedRun& run)
 {
     {
         // The cursor comes back even when the message box throws.
@@ -67,9 +67,13 @@ void TForm4::onSolverFinished(int status)
             UserPrompts& prompts;
             ~RestoreCursor() { prompts.restoreCursor(); }
         } restore{*m_prompts};
-        if (status == -1)
+        if (run.end.status == -1)
             m_prompts->information(
                 toQ(setup::SolverLauncher::notStartedMessage(m_launcher->programPath())));
     }
-    emit solverFinished(status);
+    // A failed run is told after the cursor is back, so that the box is not read
+    // under the busy cursor.
+    if (const auto failure = setup::solverFailureMessage(run))
+        m_prompts->error(toQ(*failure));
+    emit solverFinished(run.end.status);
 }

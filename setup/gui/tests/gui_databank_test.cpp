@@ -1,5 +1,6 @@
 // Start-up state, "Program" (with and without the gas list, reload question) and
 // "Change DataBank Directory".
+#include "../../tests/fifo_unblocker.h"
 #include "check_list.h"
 #include "gui_fixture.h"
 #include "test_bank.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -146,6 +149,62 @@ private slots:
         QCOMPARE(w.StringGrid2->rowCount(), 1);
         QCOMPARE(w.StringGrid2->cellText(0, 0), QString());
         QVERIFY(f.model().Summary.isEmpty());
+    }
+
+    void refusedReloadKeepsTheDataBankFolderAndEverySetting()
+    {
+        GuiFixture f;
+        f.loadBank();
+        f.checkGas(0);
+        TForm4& w = f.form();
+        w.PageControl1->setCurrentWidget(w.TabSheet2);
+        typeIntoCell(w.StringGrid5, 1, 2, "30");
+        pressKey(w.StringGrid5, Qt::Key_Return);
+        w.CheckBox1->click();
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        const QString title = w.windowTitle();
+        QTemporaryDir noBank;
+        f.prompts().chosenFiles = {noBank.path() + "/Gasnames.cnf"};
+        w.SetDataBankDirectory1Click();
+        f.prompts().clear();
+
+        f.loadBank();
+        QCOMPARE(f.prompts().texts(),
+                 (QStringList{"Reload Program? All choosen parameters will be lost.",
+                              "File " + noBank.path() + "/Gasnames.cnf not found. Use File\\Change "
+                              "DataBank Dir MenuItem to set file path."}));
+        QCOMPARE(QString::fromStdString(f.model().DataBankDir), progDir + "/Gasfiles/");
+        QCOMPARE(w.windowTitle(), title);
+        QCOMPARE(f.model().GasCount, 4);
+        QVERIFY(f.model().GasChecked[0] && w.CheckListBox1->isChecked(0));
+        QCOMPARE(f.model().Er[0], 30.0);
+        QVERIFY(f.model().Maxwellian && w.CheckBox1->isChecked());
+
+        // Execute still writes the species of the checked gas from the old folder.
+        writeStandInSolver(progDir);
+        w.PageControl1->setCurrentWidget(w.TabSheet3);
+        QSignalSpy finished(&w, &TForm4::solverFinished);
+        w.BitBtn1->click();
+        QVERIFY(finished.wait(10000));
+        QFile deck(progDir + "/React.tmp");
+        QVERIFY(deck.open(QIODevice::ReadOnly));
+        QVERIFY(deck.readAll().contains(species("AR", "1.000E+00")));
+    }
+
+    void gasListThatIsAFifoIsReportedLikeAMissingOne()
+    {
+        GuiFixture f(false);
+        const QString bank = QString::fromStdString(f.model().ProgDir) + "/Gasfiles";
+        QDir().mkpath(bank);
+        const std::string fifo = (bank + "/Gasnames.cnf").toStdString();
+        setup::test::FifoUnblocker unblocker({fifo}, std::chrono::seconds(5));
+        f.form().Start1Click();
+        QVERIFY2(!unblocker.fired(), "\"Program\" waited on the FIFO");
+        QCOMPARE(f.prompts().entries.size(), 1);
+        QCOMPARE(f.prompts().entries[0].kind, QString("warningYes"));
+        QVERIFY(f.prompts().entries[0].text.startsWith("File " + bank + "/Gasnames.cnf not found."));
+        QVERIFY(!f.model().DataBankLoaded);
+        QVERIFY(!f.form().PageControl1->isVisible());
     }
 
     void changeDataBankDirectoryTakesEffectAtTheNextProgram()

@@ -249,12 +249,69 @@ private slots:
 
         QVERIFY(finished.wait(20000));
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(0).toInt(), 3);
+        QCOMPARE(finished.at(0).at(0).toInt(), 0);
         QCOMPARE(f.prompts().restored, 1);
         QVERIFY(!w.solverRunning());
         QVERIFY(f.prompts().entries.isEmpty());  // nothing is shown at the end
         QCOMPARE(readFile(progDir + "/solver.log"),
                  "cwd=" + progDir + "\nargs=0\nhas=Param.tmp\nhas=React.tmp\nhas=Cross.tmp\n");
+    }
+
+    // How the run ends decides what is told, always after the cursor is back.
+    void theEndOfARunIsReportedAfterTheCursorComesBack_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");  // @P@ stands for the start-up directory
+        const QString notFinished = ": the calculation did not finish. @P@/Tmp.gdt and @P@/Tmp.lst "
+                                    "may be missing, cut short or left from an earlier run.\n\n";
+        QString lines;
+        for (int i = 6; i <= 25; ++i)
+            lines += QString("\nline %1").arg(i);
+        QTest::newRow("normal end") << "echo 'a note' >&2; exit 0" << 0 << QString();
+        QTest::newRow("failure, last 20 lines")
+            << "i=1; while [ $i -le 25 ]; do echo \"line $i\" >&2; i=$((i+1)); done; echo >&2; exit 2"
+            << 2 << "The solver ended with exit status 2" + notFinished + "The solver's last messages:" + lines;
+        QTest::newRow("failure without a message")
+            << "exit 5" << 5 << "The solver ended with exit status 5" + notFinished + "The solver wrote no message.";
+        QTest::newRow("no case computed")
+            << "echo 'No case was computed; the reason is in the listing @P@/Tmp.lst' >&2; exit 3" << 3
+            << "The solver computed no case (exit status 3). The reason is in the listing @P@/Tmp.lst";
+        QTest::newRow("killed")
+            << "echo 'about to go' >&2; kill -KILL $$" << 128 + 9
+            << "The solver was ended by the signal SIGKILL (9)" + notFinished +
+                   "The solver's last messages:\nabout to go";
+    }
+
+    void theEndOfARunIsReportedAfterTheCursorComesBack()
+    {
+        QFETCH(QString, ending);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        GuiFixture f;
+        prepare(f);
+        TForm4& w = f.form();
+        const QString progDir = QString::fromStdString(f.model().ProgDir);
+        writeStandInSolver(progDir, 1, QString(ending).replace("@P@", progDir));
+        f.prompts().snapshot = [&] { return QString("restored %1").arg(f.prompts().restored); };
+        showSummary(w);
+        QSignalSpy finished(&w, &TForm4::solverFinished);
+        w.BitBtn1->click();
+        // Another name chosen while the run goes on: the report names the run's files.
+        w.ComboBox1->lineEdit()->selectAll();
+        QTest::keyClicks(w.ComboBox1->lineEdit(), "later");
+        showSummary(w);
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(finished.at(0).at(0).toInt(), status);
+        QCOMPARE(f.prompts().restored, 1);
+        if (message.isEmpty()) {
+            QVERIFY(f.prompts().entries.isEmpty());
+            return;
+        }
+        QCOMPARE(f.prompts().entries.size(), 1);
+        QCOMPARE(f.prompts().entries[0].kind, QString("error"));
+        QCOMPARE(f.prompts().entries[0].text, message.replace("@P@", progDir));
+        QCOMPARE(f.prompts().entries[0].snapshot, QString("restored 1"));
     }
 
     void outputPathLongerThanTheSolverReadsIsRefused()

@@ -87,13 +87,14 @@ private slots:
             QMessageBox::Icon icon = QMessageBox::NoIcon;
             QMessageBox::StandardButtons buttons;
             QString text;
+            Qt::TextFormat format = Qt::AutoText;
         } seen;
         // Looks at the box once it is up and presses `answer`.
         auto answerWith = [&seen](QMessageBox::StandardButton answer) {
             QTimer::singleShot(0, [&seen, answer] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);
-                seen = {box->icon(), box->standardButtons(), box->text()};
+                seen = {box->icon(), box->standardButtons(), box->text(), box->textFormat()};
                 box->button(answer)->click();
             });
         };
@@ -109,9 +110,11 @@ private slots:
         answerWith(QMessageBox::Yes);
         QVERIFY(prompts.confirmYesNo("sure?"));
 
+        // A path or a solver message is shown as it stands, never read as markup.
         answerWith(QMessageBox::Ok);
-        prompts.error("bad");
+        prompts.error("<b>bad</b>");
         QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.format, Qt::PlainText);
         QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         answerWith(QMessageBox::Ok);
         prompts.information("note");

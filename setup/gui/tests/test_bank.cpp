@@ -61,15 +61,23 @@ void writeTestBank(const QString& dir)
     write(bank + "/Edge.crs", crs("RN2 + E(-) ^ RN2 + E(-)"));
 }
 
-void writeStandInSolver(const QString& dir, int seconds)
+void copyDataBank(const QString& from, const QString& dir)
+{
+    QDir().mkpath(dir + "/Gasfiles");
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        QFile::copy(from + "/" + name, dir + "/Gasfiles/" + name);
+}
+
+void writeStandInSolver(const QString& dir, int seconds, const QString& ending)
 {
     const QString path = dir + "/Kinrun.prg";
     write(path, QString("#!/bin/sh\n"
                         "{ echo \"cwd=$(pwd)\"; echo \"args=$#\";\n"
                         "  for f in Param.tmp React.tmp Cross.tmp; do [ -f \"$f\" ] && echo \"has=$f\"; done; }"
                         " > solver.log\n"
-                        "sleep %1\nexit 3\n")
+                        "sleep %1\n%2\n")
                     .arg(seconds)
+                    .arg(ending)
                     .toUtf8());
     QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOwner | QFile::ExeUser);
 }

@@ -18,10 +18,13 @@ QByteArray species(const char* name, const char* amount);
 // Every gas but the last has a .crs file. Lines end with CR LF.
 void writeTestBank(const QString& dir);
 
+// Copies the files of the data-bank folder `from` into <dir>/Gasfiles.
+void copyDataBank(const QString& from, const QString& dir);
+
 // A shell script standing in for the solver: it records its working directory,
 // its argument count and which input files it found into <dir>/solver.log, then
-// sleeps `seconds` and exits 3.
-void writeStandInSolver(const QString& dir, int seconds = 0);
+// sleeps `seconds` and runs `ending` (shell commands; by default a normal end).
+void writeStandInSolver(const QString& dir, int seconds = 0, const QString& ending = "exit 0");
 
 // Adds the gas "Many" to the test bank in <dir>/Gasfiles: `reactions` reactions
 // "S001 + E(-) ^ S002 + E(-)" and `species` species S001, S002, ... of amount 1.

@@ -34,13 +34,6 @@ bool save(QWidget& window, const QString& path)
     return ok;
 }
 
-void copyBank(const QString& from, const QString& toDir)
-{
-    QDir().mkpath(toDir + "/Gasfiles");
-    for (const QString& name : QDir(from).entryList(QDir::Files))
-        QFile::copy(from + "/" + name, toDir + "/Gasfiles/" + name);
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -55,7 +48,7 @@ int main(int argc, char** argv)
     QDir().mkpath(out);
     QTemporaryDir progDir;
     if (argc > 2)
-        copyBank(QString::fromLocal8Bit(argv[2]), progDir.path());
+        copyDataBank(QString::fromLocal8Bit(argv[2]), progDir.path());
     else
         writeTestBank(progDir.path());
     QDir::setCurrent(progDir.path());

@@ -20,17 +20,31 @@ namespace setup {
 inline constexpr const char* kReloadQuestion =
     "Reload Program? All choosen parameters will be lost.";
 
-// "Program", before the load: copies UserBankDir into DataBankDir when it is set.
-// Returns the warning to show (a box with a single Yes button) when
-// DataBankDir + "Gasnames.cnf" does not exist; the load must not run then.
-std::optional<std::string> prepareDataBankLoad(CalculationModel& model);
+// What "Program" reports after its reload question.
+struct DataBankLoad {
+  // The warning to show (a box with a single Yes button) when the gas list
+  // Gasnames.cnf of the data-bank folder is missing or is no regular file.
+  // Nothing is loaded and the model is left as it was then.
+  std::optional<std::string> warning;
+  // The load's error messages, in order (see loadDataBank).
+  std::vector<std::string> errors;
+};
+
+// "Program", once a reload is confirmed: the data-bank folder becomes UserBankDir
+// when one was chosen, and the data bank is loaded from it (loadDataBank). The
+// load runs on a copy of the model, which replaces the model only when the gas
+// list was found: a refused "Program" leaves the data-bank folder, the gases and
+// every setting as they were.
+DataBankLoad programDataBank(CalculationModel& model);
 
 // Loads the gas list and every gas's .rc file into the model and resets the
 // parameters to their defaults (field type Direct, Maxwellian box unchecked, all
 // gases unchecked, all reactions selected, amounts back at the data-bank defaults,
-// summary emptied, first gas selected; output mode and output name stay).
+// summary emptied, first gas selected; output mode and output name stay). A gas
+// list that cannot be read gives an empty list.
 // Returns the error messages, in order, each for its own error box (OK button):
-// "<DataBankDir><base>.rc file is not found" or "... file read error". A gas whose
+// "<DataBankDir><base>.rc file is not found" (also for one that is no regular
+// file) or "... file read error". A gas whose
 // .rc file fails stays in the list with no reactions and no species.
 std::vector<std::string> loadDataBank(CalculationModel& model);
 

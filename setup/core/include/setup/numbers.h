@@ -42,7 +42,8 @@ std::string exponentForm3(double value, char sep);
 std::string cardAmount(double value);
 
 // "%#.6g" in the C locale: 1000 -> "1000.00", 0 -> "0.00000", 0.001 -> "0.00100000",
-// 2.5e6 -> "2.50000e+06" (reals of the parameter file).
+// 123456 -> "123456.", 2.5e6 -> "2.50000e+06" (reals of the parameter file, which
+// always carry their decimal point).
 std::string parameterReal(double value);
 
 // The amount in columns 9-18 of a species line: after leading blanks, the longest

@@ -8,7 +8,8 @@
 
 namespace setup {
 
-// The solver reads at most this many characters of each output file name.
+// The solver reads at most this many bytes of each output file name (a letter
+// such as "ü" takes two of them in UTF-8).
 inline constexpr std::size_t kMaxOutputPathLength = 200;
 
 // The user typed into the combo box: OutNameText := text, OutNameIndex := -2.

@@ -1,7 +1,9 @@
 // Writes the solver's three input files into ProgDir: Cross.tmp (the first
 // section of the .crs file of every checked gas, then an end card), React.tmp
 // (end card; reaction cards of the selected reactions; end card; species cards
-// with the user's amounts; end card) and Param.tmp (79 lines). Every line ends
+// with the user's amounts; end card) and Param.tmp (79 lines; the field variants
+// that count come first in their lists, the others follow as zeros, so that the
+// solver runs exactly those the summary page lists). Every line ends
 // with CR LF; numbers are written in the C locale whatever the process locale.
 #pragma once
 

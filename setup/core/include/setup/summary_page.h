@@ -32,8 +32,11 @@ struct SummaryPage {
 // Fixes the output name (fixOutName), then builds the page.
 SummaryPage buildSummaryPage(CalculationModel& model, char sep);
 
-// The field variants that count: both the field value of the current type and the
-// energy range differ from 0.
+// Field variant i (row i + 1 of the variant grid) counts when both the field value
+// of the current type and the energy range differ from 0.
+bool isCountingVariant(const CalculationModel& model, int i);
+
+// The number of field variants that count.
 int countingVariants(const CalculationModel& model);
 
 }  // namespace setup
