@@ -54,6 +54,8 @@ public:
     QStringList legendTexts() const;
     QRectF legendRect() const;
     int legendPageStep() const;
+    // The chart title as it is set, line by line in plain text.
+    QStringList titleLines() const;
 
 signals:
     void axisDoubleClicked(int axis);  // 0 left, 1 bottom
@@ -72,6 +74,7 @@ private:
     void relayout();
     void layoutAxis(int axis);
     void layoutLegend();
+    void layoutTitle();
     void drawOverlay();
 
     std::array<QCategoryAxis*, 2> m_axes{};

@@ -56,7 +56,12 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     Label2->setFont(times(13));
     Label3 = new QLabel(panel3);
     Label3->setObjectName("Label3");
-    for (QLabel* l : {Label1, Label2, Label3}) l->setTextFormat(Qt::PlainText);
+    for (QLabel* l : {Label1, Label2, Label3}) {
+        l->setTextFormat(Qt::PlainText);
+        // A long gas line wraps instead of widening the window.
+        l->setWordWrap(true);
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     header->addWidget(Label1, 0, 0, 1, 3);
     header->addWidget(Label2, 1, 0, 1, 2);
     header->addWidget(Label3, 1, 2);

@@ -80,14 +80,10 @@ void TForm1::applyReadToWindow() {
     fillCheckList(CheckListBox2, m_texts.rateRows);
     fillCheckList(CheckListBox3, m_texts.powerRows);
 
-    // Axis settings and legend pages carry over from the run shown before.
-    std::array<ChartAxes, kChartCount> axes;
+    // Legend pages stay where the user left them; the axes are fitted to the new run.
     std::array<int, kChartCount> legendFirst;
-    for (int c = 0; c < kChartCount; ++c) {
-        axes[c] = m_charts[c].axes;
-        legendFirst[c] = m_charts[c].legendFirst;
-    }
-    m_charts = buildCharts(d, m_texts, axes);
+    for (int c = 0; c < kChartCount; ++c) legendFirst[c] = m_charts[c].legendFirst;
+    m_charts = buildCharts(d, m_texts);
     for (int c = 0; c < kChartCount; ++c) m_charts[c].legendFirst = legendFirst[c];
     for (int c = 0; c < kChartCount; ++c) Charts[c]->showModel(m_charts[c], true, LabelStep[c], style);
 

@@ -21,14 +21,16 @@ QPoint toViewport(ChartView* view, QPointF chartPoint) {
     return view->mapFromScene(view->chart()->mapToScene(chartPoint));
 }
 
-// Whether a pixel near p (a few px up and down) has the colour c.
+// Whether a pixel near p (a few px up and down, 8 px to either side, past the gaps of a dashed
+// or dotted line) has the colour c.
 bool colourNear(const QImage& image, QPoint p, QColor c) {
-    for (int dy = -3; dy <= 3; ++dy) {
-        const QColor got = image.pixelColor(p.x(), p.y() + dy);
-        if (std::abs(got.red() - c.red()) < 12 && std::abs(got.green() - c.green()) < 12 &&
-            std::abs(got.blue() - c.blue()) < 12)
-            return true;
-    }
+    for (int dx = -8; dx <= 8; ++dx)
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QColor got = image.pixelColor(p.x() + dx, p.y() + dy);
+            if (std::abs(got.red() - c.red()) < 12 && std::abs(got.green() - c.green()) < 12 &&
+                std::abs(got.blue() - c.blue()) < 12)
+                return true;
+        }
     return false;
 }
 
