@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "viewer/core/file_input.h"
 #include "viewer/gui/chart_output_hooks.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/intro_pictures.h"
@@ -320,10 +321,11 @@ void TForm1::Open1Click() {
             showPanel2AsPages();
             showGraphTabs(true);
         } else {
+            const QString message = readFailureMessage();
             // The run on show stays, and so do the paths that belong to it.
             GdtPath = previous[0], LstPath = previous[1], BasePath = previous[2];
             setWindowTitle(previous[3]);
-            m_dialogs->error(this, kNotGraphFile + "\n" + m_lastReadError);
+            m_dialogs->error(this, message);
         }
         return;
     }
@@ -348,11 +350,21 @@ void TForm1::Open1Click() {
     }
 }
 
+QString TForm1::readFailureMessage() const {
+    if (m_lastReadKind == ReadErrorKind::NoCase)
+        return "The run that wrote " + GdtPath + " computed no case: there is nothing to draw.\n"
+               "The reason is in its listing " + withoutLast(GdtPath, 3) + "lst";
+    return kNotGraphFile + "\n" + m_lastReadError;
+}
+
 void TForm1::loadListing() {
-    QFile file(LstPath);
     RichEdit1->clear();
+    const ListingRead listing = readListingFile(QFile::encodeName(LstPath).toStdString());
     // The listing is plain text; column 1 holds the control characters, shown as they are.
-    if (file.open(QIODevice::ReadOnly)) RichEdit1->setPlainText(QString::fromLatin1(file.readAll()));
+    if (listing.ok)
+        RichEdit1->setPlainText(QString::fromLatin1(listing.text.data(), qsizetype(listing.text.size())));
+    else
+        m_dialogs->error(this, QFile::decodeName(QByteArray::fromStdString(listing.error)));
 }
 
 void TForm1::Listing1Click() {
@@ -377,7 +389,7 @@ void TForm1::Graphics1Click() {
             Panel1->show();
             showGraphTabs(true);
         } else {
-            m_dialogs->error(this, kNotGraphFile + "\n" + m_lastReadError);
+            m_dialogs->error(this, readFailureMessage());
         }
         return;
     }

@@ -140,6 +140,8 @@ private:
     OutputContext outputContext();
     void readStepOneEffects();
     void loadListing();
+    // The error box text after a read that failed.
+    QString readFailureMessage() const;
     void seriesButtonClick(int position, QToolButton* button);
     void transportButtonClick(QToolButton* clicked);
     void applyReadToWindow();
@@ -164,6 +166,7 @@ private:
     std::array<ChartModel, kChartCount> m_charts;
     ViewerTexts m_texts;
     QString m_lastReadError;
+    ReadErrorKind m_lastReadKind = ReadErrorKind::Malformed;
 };
 
 }  // namespace vorn::viewer

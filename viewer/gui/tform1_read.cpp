@@ -1,5 +1,6 @@
 // Reading a graph-data file into the viewer window. The file is read into a fresh object;
 // only a complete, well-formed file replaces the run on show.
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -43,16 +44,21 @@ void TForm1::readStepOneEffects() {
 
 bool TForm1::ReadGraphFile() {
     readStepOneEffects();
-    ReadResult result = readGraphFile(GdtPath.toStdString());
-    if (!result.data) {
+    ReadResult result = readGraphFile(QFile::encodeName(GdtPath).toStdString());
+    const bool read = result.data.has_value();
+    if (read) {
+        m_lastReadError.clear();
+        m_lastReadKind = ReadErrorKind::Malformed;
+        m_data = std::move(*result.data);
+        applyReadToWindow();
+        Loaded = true;
+    } else {
         m_lastReadError = QString::fromStdString(describe(result.error));
-        return false;
+        m_lastReadKind = result.error.kind;
     }
-    m_lastReadError.clear();
-    m_data = std::move(*result.data);
-    applyReadToWindow();
-    Loaded = true;
-    return true;
+    // Step 1 made "Configuring" the page shown: toolbar and menu follow it.
+    PageControl1Change();
+    return read;
 }
 
 void TForm1::applyReadToWindow() {
