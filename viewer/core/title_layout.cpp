@@ -18,6 +18,7 @@ bool breaksBefore(const std::string& text, size_t e) {
 }  // namespace
 
 std::vector<std::string> wrapText(const std::string& text, double maxWidth, const TextWidth& width) {
+    if (width(text) <= maxWidth) return {text};
     std::vector<std::string> lines;
     size_t pos = 0;
     while (pos < text.size()) {

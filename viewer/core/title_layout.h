@@ -14,7 +14,8 @@ namespace vorn::viewer {
 // The width a text takes, in the unit of maxWidth (the font in use measures it).
 using TextWidth = std::function<double(const std::string&)>;
 
-// text in lines no wider than maxWidth; blanks at a break are dropped.
+// text in lines no wider than maxWidth; blanks at a break are dropped. A text that fits is
+// one line, as it is.
 std::vector<std::string> wrapText(const std::string& text, double maxWidth, const TextWidth& width);
 
 // The chart's two title lines, each broken as needed; an empty line stays one empty line.

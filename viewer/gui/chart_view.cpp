@@ -6,7 +6,6 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QMouseEvent>
-#include <QTextDocument>
 #include <QWheelEvent>
 #include <cmath>
 #include <set>
@@ -24,7 +23,10 @@ namespace {
 // with Qt 6.4 (a 12 px label needs 24 px per category) and rounded up.
 constexpr double kLabelRoom = 12;
 constexpr double kTickLength = 5;  // major ticks drawn by the overlay, px outside the axis
-constexpr double kTitleRoom = 12;  // px of a title line's width the chart keeps for itself
+// Qt Charts elides a title line that, with its text document's 4 px on either side, comes
+// within 12 to 18 px of the chart's width less its margins (measured with Qt 6.4); what a
+// line may take is that width less this, rounded up.
+constexpr double kTitleRoom = 30;
 
 double drawUnits(double v, bool log) { return log ? std::log10(v) : v; }
 
@@ -249,8 +251,7 @@ void ChartView::layoutLegend() {
 }
 
 void ChartView::layoutTitle() {
-    // Qt Charts elides a title line wider than the chart less its margins (the legend's room
-    // among them), and its text document keeps a few pixels on either side.
+    // The margins hold the legend's room too.
     const QMargins m = chart()->margins();
     const double room = chart()->size().width() - m.left() - m.right() - kTitleRoom;
     const QFontMetricsF metrics(chart()->titleFont());
@@ -264,18 +265,6 @@ void ChartView::layoutTitle() {
         lines.append(chartText(line));
     const QString title = lines.join("<br>");
     if (chart()->title() != title) chart()->setTitle(title);
-}
-
-QStringList ChartView::titleLines() const {
-    QString html = chart()->title();
-    html.replace("&nbsp;", " ");
-    QStringList lines;
-    for (const QString& line : html.split("<br>")) {
-        QTextDocument text;
-        text.setHtml(line);
-        lines.append(text.toPlainText());
-    }
-    return lines;
 }
 
 QStringList ChartView::legendTexts() const { return m_legend->texts(); }

@@ -54,8 +54,6 @@ public:
     QStringList legendTexts() const;
     QRectF legendRect() const;
     int legendPageStep() const;
-    // The chart title as it is set, line by line in plain text.
-    QStringList titleLines() const;
 
 signals:
     void axisDoubleClicked(int axis);  // 0 left, 1 bottom

@@ -125,6 +125,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // the form's close query
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -146,6 +147,8 @@ private:
     void transportButtonClick(QToolButton* clicked);
     void applyReadToWindow();
     void showCaseSummary(int row);
+    // Label2: the gas line in as many lines as its width needs.
+    void showGasLine();
     void enterCurvePage(int chart);
     QListWidget* checkListOf(int chart) const;
     void enterTransportPage(int chart);

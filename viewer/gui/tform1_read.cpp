@@ -78,7 +78,7 @@ void TForm1::applyReadToWindow() {
     const NumberStyle style = numberStyle();
     m_texts = buildTexts(d, style);
     Label1->setText(FieldLine);
-    Label2->setText(GasLine);
+    showGasLine();
     Label3->setText(ConditionsLine);
     for (int i = 0; i < 3; ++i) PageControl1->setTabText(4 + i, QString::fromStdString(m_texts.pageCaptions[i]));
     Panel4->setText(QString::fromStdString(m_texts.fieldHeading));
