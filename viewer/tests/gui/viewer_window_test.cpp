@@ -321,13 +321,16 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(lstFifo).constData(), 0600), 0);
         const QString device = dir.filePath("z.lst");
         QVERIFY(QFile::link("/dev/null", device));
-        // Should an open wait on a FIFO after all, a writer comes by after 3 s and lets it go.
+        // Should an open wait on a FIFO after all, from 3 s on a writer comes by and lets it go.
         std::atomic<bool> done = false;
         std::thread release([&] {
-            for (int i = 0; i < 300 && !done; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            for (const QString& fifo : {gdtFifo, lstFifo}) {
-                const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) ::close(fd);
+            for (int i = 0; !done; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                if (i < 300) continue;
+                for (const QString& fifo : {gdtFifo, lstFifo}) {
+                    const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                    if (fd >= 0) ::close(fd);
+                }
             }
         });
         Viewer v;
