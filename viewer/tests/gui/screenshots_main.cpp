@@ -41,6 +41,14 @@ bool opened(test::Viewer& viewer, const QString& path) {
     return false;
 }
 
+// A made-up run of four field values with this many processes.
+test::GdtLayout processRun(int processes) {
+    test::GdtLayout layout;
+    layout.processes = processes;
+    layout.fieldValues = {50, 100, 200, 500};
+    return layout;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -69,11 +77,8 @@ int main(int argc, char** argv) {
         }
     }
     {
-        test::GdtLayout layout;
-        layout.processes = 25;
-        layout.fieldValues = {50, 100, 200, 500};
         test::Viewer viewer;
-        if (!opened(viewer, test::writeGdt(g_out, "25-processes.gdt", layout))) return 1;
+        if (!opened(viewer, test::writeGdt(g_out, "25-processes.gdt", processRun(25)))) return 1;
         viewer.tickAll(viewer.form1.CheckListBox2);
         viewer.form1.setActivePage(2);
         shoot(viewer.form1, "legend-page1.png");
@@ -83,11 +88,8 @@ int main(int argc, char** argv) {
         shoot(viewer.form1, "legend-page2.png");
     }
     {
-        test::GdtLayout layout;
-        layout.processes = 206;
-        layout.fieldValues = {50, 100, 200, 500};
         test::Viewer viewer;
-        if (!opened(viewer, test::writeGdt(g_out, "206-processes.gdt", layout))) return 1;
+        if (!opened(viewer, test::writeGdt(g_out, "206-processes.gdt", processRun(206)))) return 1;
         viewer.tickAll(viewer.form1.CheckListBox2);
         viewer.tickAll(viewer.form1.CheckListBox3);
         viewer.form1.setActivePage(2);
