@@ -17,7 +17,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "viewer/core/file_input.h"
 #include "viewer/gui/chart_output_hooks.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/intro_pictures.h"
@@ -355,16 +354,6 @@ QString TForm1::readFailureMessage() const {
         return "The run that wrote " + GdtPath + " computed no case: there is nothing to draw.\n"
                "The reason is in its listing " + withoutLast(GdtPath, 3) + "lst";
     return kNotGraphFile + "\n" + m_lastReadError;
-}
-
-void TForm1::loadListing() {
-    RichEdit1->clear();
-    const ListingRead listing = readListingFile(QFile::encodeName(LstPath).toStdString());
-    // The listing is plain text; column 1 holds the control characters, shown as they are.
-    if (listing.ok)
-        RichEdit1->setPlainText(QString::fromLatin1(listing.text.data(), qsizetype(listing.text.size())));
-    else
-        m_dialogs->error(this, QFile::decodeName(QByteArray::fromStdString(listing.error)));
 }
 
 void TForm1::Listing1Click() {

@@ -1,15 +1,18 @@
-// Reading a graph-data file into the viewer window. The file is read into a fresh object;
-// only a complete, well-formed file replaces the run on show.
+// Reading a graph-data file or a listing into the viewer window. A graph-data file is read
+// into a fresh object; only a complete, well-formed file replaces the run on show.
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "viewer/core/file_input.h"
 #include "viewer/gui/chart_text.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/tform1.h"
+#include "viewer/gui/user_dialogs.h"
 
 namespace vorn::viewer {
 namespace {
@@ -102,6 +105,16 @@ void TForm1::applyReadToWindow() {
         CheckListBox1->setCurrentRow(0);
     }
     showCaseSummary(0);
+}
+
+void TForm1::loadListing() {
+    RichEdit1->clear();
+    const ListingRead listing = readListingFile(QFile::encodeName(LstPath).toStdString());
+    // The listing is plain text; column 1 holds the control characters, shown as they are.
+    if (listing.ok)
+        RichEdit1->setPlainText(QString::fromLatin1(listing.text.data(), qsizetype(listing.text.size())));
+    else
+        m_dialogs->error(this, QFile::decodeName(QByteArray::fromStdString(listing.error)));
 }
 
 }  // namespace vorn::viewer
