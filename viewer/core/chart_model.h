@@ -3,6 +3,7 @@
 // their on/off state and colour, axis settings and legend paging. The view draws exactly this.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,17 +36,23 @@ struct ChartAxes {
 
 using Rgb = std::uint32_t;  // 0xRRGGBB
 
+// How a curve's line is drawn; a dash or a dot is as long as the pen is wide times the
+// pattern (dash 4 on 2 off, dot 1 on 2 off, dash-dot 4, 2, 1, 2).
+enum class LineStyle { Solid, Dash, Dot, DashDot };
+
 struct Series {
     std::string title;  // plain text, blanks kept
     std::vector<double> x, y;
     bool on = false;
     bool heading = false;  // the white legend heading of Chart1-3 (no points)
     Rgb colour = 0;
+    LineStyle line = LineStyle::Solid;
 };
 
 struct ChartModel {
     int index = 0;  // 0 .. 5 for Chart1 .. Chart6
     std::string titleLine1, titleLine2;
+    size_t titleGasLength = 0;  // titleLine2 is the gas line of this length, then the conditions
     std::vector<Series> series;  // chart order; on Chart1-3 series 0 is the heading
     // Curve array position -> index into series, -1 when the position holds no curve.
     // Chart1-3: positions of the distribution, rate and power arrays; Chart4-6: 0 = the

@@ -15,21 +15,51 @@ Rgb paletteColour(int index) {
     return kPalette[((index % n) + n) % n];
 }
 
+CurveStyle furtherStyle(int n) {
+    // Not among the colours of series 1 .. 14 (red is series 0's, the heading's place on the
+    // charts that have more than 14 curves).
+    static constexpr Rgb kFurtherColours[] = {0xFF0000, 0x80C000, 0x8000FF,
+                                              0xFF0080, 0x804000, 0x0080FF};
+    constexpr int further = sizeof kFurtherColours / sizeof kFurtherColours[0];
+    constexpr int colours = kOwnColourSeries - 1 + further;
+    static_assert(kFurtherStyles == further + 3 * colours);
+    n = ((n % kFurtherStyles) + kFurtherStyles) % kFurtherStyles;
+    if (n < further) return {kFurtherColours[n], LineStyle::Solid};
+    n -= further;
+    static constexpr LineStyle kLines[] = {LineStyle::Dash, LineStyle::Dot, LineStyle::DashDot};
+    const int c = n % colours;
+    return {c < kOwnColourSeries - 1 ? paletteColour(c + 1) : kFurtherColours[c - (kOwnColourSeries - 1)],
+            kLines[n / colours]};
+}
+
+CurveStyle defaultStyle(int index) {
+    return index < kOwnColourSeries ? CurveStyle{paletteColour(index), LineStyle::Solid}
+                                    : furtherStyle(index - kOwnColourSeries);
+}
+
 void recolourSeries(ChartModel& chart) {
     const int n = static_cast<int>(chart.series.size());
     int i = 0;
-    Rgb candidate = 0;
-    bool haveCandidate = false;
+    int further = 0;
     for (int j = kOwnColourSeries; j < n; ++j) {
-        if (!chart.series[j].on) continue;
+        Series& s = chart.series[j];
+        if (!s.on) continue;
         ++i;
+        bool lent = false;
         while (i < n && i < kOwnColourSeries) {
-            candidate = chart.series[i].colour;
-            haveCandidate = true;
-            if (!chart.series[i].on) break;
+            if (!chart.series[i].on) {
+                s.colour = chart.series[i].colour;
+                s.line = chart.series[i].line;
+                lent = true;
+                break;
+            }
             ++i;
         }
-        if (haveCandidate) chart.series[j].colour = candidate;
+        if (!lent) {
+            const CurveStyle style = furtherStyle(further++);
+            s.colour = style.colour;
+            s.line = style.line;
+        }
     }
 }
 

@@ -18,8 +18,24 @@ inline constexpr int kLegendPage = 20;
 // The default colour of chart series `index` (a palette of 16 distinct colours).
 Rgb paletteColour(int index);
 
+struct CurveStyle {
+    Rgb colour = 0;
+    LineStyle line = LineStyle::Solid;
+    bool operator==(const CurveStyle&) const = default;
+};
+// Styles for curves beyond the 14 with colours of their own: six further colours drawn solid,
+// then those and the colours of series 1 .. 14 dashed, dotted and dash-dotted. None equals
+// another or a solid colour of series 1 .. 14; from n = kFurtherStyles on they repeat.
+inline constexpr int kFurtherStyles = 66;
+CurveStyle furtherStyle(int n);
+// What a chart series `index` is drawn with before recolourSeries has run: its palette
+// colour up to index 14, the further styles after it.
+CurveStyle defaultStyle(int index);
+
 // Gives every shown series from position 15 on the colour of a hidden series among
-// positions 1 .. 14, each hidden one lent once; when none is left the last colour taken.
+// positions 1 .. 14, each hidden one lent once; when none is left, the next further style.
+// So each curve shown differs from every other in colour or line, up to 14 + kFurtherStyles
+// curves (on Chart1 all 21 field values, on Chart2 and Chart3 80 of their curves).
 void recolourSeries(ChartModel& chart);
 
 // Legend paging: the next first legend entry after a click that moves it by `step`, counting

@@ -4,9 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
 #include <istream>
 #include <limits>
+
+#include "viewer/core/file_input.h"
 
 namespace vorn::viewer {
 namespace {
@@ -38,9 +39,20 @@ public:
             ++m_line;
             return true;
         }
-        if (!std::getline(m_in, line)) return false;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Read by hand rather than with getline: a line of megabytes is refused as soon as
+        // it is too long, without being read whole.
+        std::streambuf& in = *m_in.rdbuf();
+        constexpr auto eof = std::streambuf::traits_type::eof();
+        line.clear();
+        int c = in.sbumpc();
+        if (c == eof) return false;
         ++m_line;
+        for (; c != eof && c != '\n'; c = in.sbumpc()) {
+            if (line.size() > size_t(kMaxLineLength)) tooLong();  // one more for a CR
+            line.push_back(static_cast<char>(c));
+        }
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > size_t(kMaxLineLength)) tooLong();
         return true;
     }
     void putBack(std::string line) {
@@ -51,6 +63,12 @@ public:
     int line() const { return m_line; }
 
 private:
+    [[noreturn]] void tooLong() const {
+        throw Fault{m_line == 1 ? ReadErrorKind::NotGraphFile : ReadErrorKind::Malformed, m_line,
+                    "the line is longer than " + std::to_string(kMaxLineLength) +
+                        " characters, more than any line of a graph-data file"};
+    }
+
     std::istream& m_in;
     int m_line = 0;
     std::string m_pending;
@@ -137,9 +155,13 @@ public:
     GraphData run() {
         GraphData d;
         std::string first;
-        if (!m_lines.tryNext(first) || first != kHeader)
+        if (!m_lines.tryNext(first)) throw Fault{ReadErrorKind::NoCase, 0, "the file is empty"};
+        if (first != kHeader) {
+            if (isTrailerWithoutCase(first))
+                throw Fault{ReadErrorKind::NoCase, 1, "the file holds no case"};
             throw Fault{ReadErrorKind::NotGraphFile, 1,
                         std::string("the first line is not \"") + kHeader + "\""};
+        }
         d.fieldMode = readInt("the field mode", 0, 2);
         d.fieldLine = m_lines.next("the field line");
         d.gasLine = m_lines.next("the gas line");
@@ -172,16 +194,34 @@ public:
     }
 
 private:
+    // What a run without a field value writes: the case count 0 and the three trailer values.
+    bool isTrailerWithoutCase(const std::string& first) {
+        if (!isPlainInteger(first) || trimmed(first).find_first_not_of("+-0") != std::string::npos)
+            return false;
+        std::string line;
+        double value = 0;
+        for (int i = 0; i < 3; ++i)
+            if (!m_lines.tryNext(line) || !parseReal(line, value)) return false;
+        return !m_lines.tryNext(line);
+    }
+
     void readDistributions(GraphData& d) {
         for (int j = 0; j < d.fieldValueCount; ++j) {
-            if (j > 0) {
-                // A run that stopped early writes the case count right after its last block.
-                std::string peek = m_lines.next("distribution block " + std::to_string(j + 1) +
-                                                " or the number of cases");
-                const bool endOfBlocks = isPlainInteger(peek);
-                m_lines.putBack(std::move(peek));
-                if (endOfBlocks) break;
+            // A run that stopped early writes the case count right after its last block; one
+            // that stopped in its first case writes the header alone.
+            std::string peek;
+            if (!m_lines.tryNext(peek)) {
+                if (j == 0) throw Fault{ReadErrorKind::NoCase, m_lines.line(), "the file holds no case"};
+                throw Fault{ReadErrorKind::Malformed, m_lines.line() + 1,
+                            "the file ends here; expected distribution block " +
+                                std::to_string(j + 1) + " or the number of cases"};
             }
+            const bool endOfBlocks = isPlainInteger(peek);
+            const bool noCase = j == 0 && endOfBlocks &&
+                                trimmed(peek).find_first_not_of("+-0") == std::string::npos;
+            m_lines.putBack(std::move(peek));
+            if (noCase) throw Fault{ReadErrorKind::NoCase, m_lines.line() + 1, "the file holds no case"};
+            if (endOfBlocks) break;
             Distribution block;
             const std::string c = " of case " + std::to_string(j + 1);
             for (int r = 0; r < d.pointCount; ++r)
@@ -303,13 +343,18 @@ ReadResult readGraphData(std::istream& in) {
 }
 
 ReadResult readGraphFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    RegularFile file(path);
+    if (!file.isOpen()) {
         ReadResult result;
-        result.error = ReadError{ReadErrorKind::NotGraphFile, 0, "the file cannot be opened"};
+        result.error = ReadError{ReadErrorKind::NotGraphFile, 0, "the file cannot be read: " + file.error()};
         return result;
     }
-    return readGraphData(in);
+    std::istream in(&file.buffer());
+    ReadResult result = readGraphData(in);
+    if (!result.data && !file.readError().empty())
+        result.error = ReadError{ReadErrorKind::Malformed, result.error.line,
+                                 "the file cannot be read: " + file.readError()};
+    return result;
 }
 
 std::string describe(const ReadError& error) {

@@ -10,6 +10,8 @@
 //   accuracy; intervals; start temperature; NC lines of three F7.1 fields (no separators).
 // A run that stopped at a non-converged case k announces NF field values but writes only
 // k distribution blocks; the NC line (a plain integer) follows the last block.
+// A run that computed no case leaves the file empty, or writes the header alone, or only
+// what follows the case loop (NC = 0 and the three trailer values).
 
 #include <iosfwd>
 #include <optional>
@@ -22,6 +24,9 @@ inline constexpr int kMaxFieldValues = 21;
 inline constexpr int kMaxPoints = 2001;
 inline constexpr int kMaxProcesses = 250;
 inline constexpr int kExtraCurveNames = 4;
+// No line of the file is longer than its gas line, 164 characters for 15 gas components; a
+// longer line is refused as soon as it passes this length (the line end not counted).
+inline constexpr int kMaxLineLength = 1000;
 
 // One line of the run trailer: energy range (eV), power balance accuracy (%), e-e power
 // discrepancy (%). A field written as asterisks (too wide for F7.1) reads as NaN and keeps
@@ -65,7 +70,9 @@ struct GraphData {
     int convergedCaseCount() const;
 };
 
-enum class ReadErrorKind { NotGraphFile, Malformed };
+// NoCase: the file is one of a run that computed no case; nothing to show, the reason is in
+// the run's listing.
+enum class ReadErrorKind { NotGraphFile, Malformed, NoCase };
 
 struct ReadError {
     ReadErrorKind kind = ReadErrorKind::Malformed;
@@ -79,7 +86,9 @@ struct ReadResult {
 };
 
 // Reads a whole graph-data file into a fresh object; any deviation from the layout is an
-// error naming the line. Numbers use the full stop whatever the process locale.
+// error naming the line. Numbers use the full stop whatever the process locale. A path that
+// names something other than a regular file (a FIFO, a device, a folder) is refused without
+// waiting on it.
 ReadResult readGraphData(std::istream& in);
 ReadResult readGraphFile(const std::string& path);
 

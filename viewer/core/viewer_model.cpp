@@ -31,6 +31,7 @@ std::vector<double> casesOf(const std::vector<double>& v, const std::vector<int>
 void resetChart(ChartModel& chart, const GraphData& data) {
     chart.titleLine1 = data.fieldLine;
     chart.titleLine2 = data.gasLine + data.conditionsLine;
+    chart.titleGasLength = data.gasLine.size();
     AxisState& left = chart.axes.left;
     switch (chart.index) {
     case kDistChart:
@@ -67,7 +68,9 @@ void addCurve(ChartModel& chart, std::string title, std::vector<double> x, std::
     s.title = std::move(title);
     s.x = std::move(x);
     s.y = std::move(y);
-    s.colour = paletteColour(static_cast<int>(chart.series.size()));
+    const CurveStyle style = defaultStyle(static_cast<int>(chart.series.size()));
+    s.colour = style.colour;
+    s.line = style.line;
     chart.positionToSeries.push_back(static_cast<int>(chart.series.size()));
     chart.series.push_back(std::move(s));
 }
@@ -154,12 +157,11 @@ CaseSummary caseSummary(const GraphData& data, const ViewerTexts& texts, int row
     return s;
 }
 
-std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const ViewerTexts& texts,
-                                                const std::array<ChartAxes, kChartCount>& previous) {
+std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const ViewerTexts& texts) {
     std::array<ChartModel, kChartCount> charts;
     for (int c = 0; c < kChartCount; ++c) {
         charts[c].index = c;
-        charts[c].axes = previous[c];
+        charts[c].axes = designAxes(c);
         resetChart(charts[c], data);
     }
     const int p = data.processCount;
@@ -182,15 +184,17 @@ std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const Vie
     ChartModel& rate = charts[kRateChart];
     addHeading(rate, "Reactions:");
     for (int s = 0; s < p + 2; ++s) addCurve(rate, texts.rateRows[s], x, casesOf(data.rateCurves[s], cases));
-    ScaleLeftMaximum(kRateChart, rate.axes.left, firstCurves(rate, p + 1));
-    ScaleBottomDecades(rate.axes.bottom, firstCurves(rate, p + 1));
+    // Every curve takes part, the net production rate as much as the others: a curve left out
+    // could lie outside the axis while it is ticked.
+    ScaleLeftMaximum(kRateChart, rate.axes.left, firstCurves(rate, p + 2));
+    ScaleBottomDecades(rate.axes.bottom, firstCurves(rate, p + 2));
 
     ChartModel& power = charts[kPowerChart];
     addHeading(power, "Reactions:");
     for (int s = 0; s < p + 2; ++s) addCurve(power, texts.powerRows[s], x, casesOf(data.powerCurves[s], cases));
-    ScaleLeftMaximum(kPowerChart, power.axes.left, firstCurves(power, p + 1));
-    ScaleLeftMinimum(power.axes.left, firstCurves(power, p + 1));
-    ScaleBottomDecades(power.axes.bottom, firstCurves(power, p + 1));
+    ScaleLeftMaximum(kPowerChart, power.axes.left, firstCurves(power, p + 2));
+    ScaleLeftMinimum(power.axes.left, firstCurves(power, p + 2));
+    ScaleBottomDecades(power.axes.bottom, firstCurves(power, p + 2));
 
     for (int c = kMeanEnergyChart; c < kChartCount; ++c) {
         ChartModel& chart = charts[c];

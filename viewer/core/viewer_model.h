@@ -40,11 +40,11 @@ ViewerTexts buildTexts(const GraphData& data, NumberStyle style);
 CaseSummary caseSummary(const GraphData& data, const ViewerTexts& texts, int row,
                         NumberStyle style);
 
-// The six charts after a read. Axis settings start from `previous` (what the user left),
-// are reset per chart and field mode and then scaled from the curves. Every curve is off
-// until the page shows it.
-std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const ViewerTexts& texts,
-                                                const std::array<ChartAxes, kChartCount>& previous);
+// The six charts after a read. Both axes of every chart start from their design settings,
+// so that nothing set for an earlier file or in the axis dialog survives, and are then set
+// per field mode and scaled to every curve of the chart. Every curve is off until the page
+// shows it.
+std::array<ChartModel, kChartCount> buildCharts(const GraphData& data, const ViewerTexts& texts);
 
 // The title of transport curve slot s (0 .. 5) in a field mode, 15 characters.
 std::string transportCurveTitle(int slot, int fieldMode);

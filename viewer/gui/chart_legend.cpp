@@ -46,7 +46,7 @@ void ChartLegend::show(const std::vector<LegendRow>& rows, QPointF topLeft) {
         m_texts[i]->setVisible(on);
         if (!on) continue;
         const double y = topLeft.y() + i * h;
-        m_markers[i]->setPen(curvePen(rows[i].colour));
+        m_markers[i]->setPen(curvePen(rows[i].colour, rows[i].line));
         m_markers[i]->setLine(topLeft.x() + kPadding, y + h / 2, topLeft.x() + kPadding + kMarkerLength, y + h / 2);
         m_texts[i]->setText(QString::fromStdString(rows[i].title));
         m_texts[i]->setPos(topLeft.x() + kPadding + kMarkerLength + kGap, y);

@@ -1,8 +1,8 @@
 #pragma once
 // The legend of a chart page, drawn by us rather than by Qt Charts: Qt's legend cannot be
 // made dense enough for a page of 21 rows in the default window, and it does not lay itself
-// out again when markers are hidden. One row per entry: a short line in the curve's colour
-// and its title as written (blanks kept), Arial 12 px.
+// out again when markers are hidden. One row per entry: a short line drawn with its curve's
+// pen and its title as written (blanks kept), Arial 12 px.
 
 #include <QFont>
 #include <QRectF>
@@ -20,6 +20,7 @@ namespace vorn::viewer {
 struct LegendRow {
     std::string title;
     Rgb colour = 0;
+    LineStyle line = LineStyle::Solid;
 };
 
 class ChartLegend {

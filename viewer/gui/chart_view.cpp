@@ -11,6 +11,7 @@
 #include <set>
 
 #include "viewer/core/curve_rules.h"
+#include "viewer/core/title_layout.h"
 #include "viewer/gui/chart_legend.h"
 #include "viewer/gui/chart_text.h"
 #include "viewer/gui/curve_pen.h"
@@ -22,6 +23,10 @@ namespace {
 // with Qt 6.4 (a 12 px label needs 24 px per category) and rounded up.
 constexpr double kLabelRoom = 12;
 constexpr double kTickLength = 5;  // major ticks drawn by the overlay, px outside the axis
+// Qt Charts elides a title line that, with its text document's 4 px on either side, comes
+// within 12 to 18 px of the chart's width less its margins (measured with Qt 6.4); what a
+// line may take is that width less this, rounded up.
+constexpr double kTitleRoom = 30;
 
 double drawUnits(double v, bool log) { return log ? std::log10(v) : v; }
 
@@ -125,7 +130,7 @@ void ChartView::showModel(const ChartModel& model, bool newData, std::array<int,
 
     for (size_t i = 0; i < model.series.size(); ++i) {
         const Series& m = model.series[i];
-        const QPen pen = curvePen(m.colour);
+        const QPen pen = curvePen(m.colour, m.line);
         QList<QLineSeries*> all = m_stretches[i];
         all.prepend(m_series[static_cast<qsizetype>(i)]);
         for (QLineSeries* s : all) {
@@ -134,15 +139,17 @@ void ChartView::showModel(const ChartModel& model, bool newData, std::array<int,
             s->setVisible(m.on);
         }
     }
-    chart()->setTitle(chartText(model.titleLine1) + "<br>" + chartText(model.titleLine2));
-
     m_legendModel.index = model.index;
+    m_legendModel.titleLine1 = model.titleLine1;
+    m_legendModel.titleLine2 = model.titleLine2;
+    m_legendModel.titleGasLength = model.titleGasLength;
     m_legendModel.legendFirst = model.legendFirst;
     m_legendModel.series.resize(model.series.size());
     for (size_t i = 0; i < model.series.size(); ++i) {
         Series& s = m_legendModel.series[i];
         s.title = model.series[i].title;
         s.colour = model.series[i].colour;
+        s.line = model.series[i].line;
         s.on = model.series[i].on;
         s.heading = model.series[i].heading;
     }
@@ -166,6 +173,7 @@ void ChartView::relayout() {
     layoutAxis(0);
     layoutAxis(1);
     layoutLegend();
+    layoutTitle();
     drawOverlay();
     m_inLayout = false;
 }
@@ -231,7 +239,7 @@ void ChartView::layoutLegend() {
     std::vector<LegendRow> rows;
     for (int i : legendEntries(m_legendModel, legendPageRows(m_legendModel.index, m_rowsThatFit))) {
         const Series& s = m_legendModel.series[size_t(i)];
-        rows.push_back({s.title, s.colour});
+        rows.push_back({s.title, s.colour, s.line});
     }
     const double width = m_legend->width(rows);
     QMargins margins = m_baseMargins;
@@ -240,6 +248,23 @@ void ChartView::layoutLegend() {
     const double height = m_legend->rowHeight() * double(rows.size());
     const double y = std::max(top, std::min(plot.center().y() - height / 2, bottom - height));
     m_legend->show(rows, QPointF(chart()->size().width() - m_baseMargins.right() - width, y));
+}
+
+void ChartView::layoutTitle() {
+    // The margins hold the legend's room too.
+    const QMargins m = chart()->margins();
+    const double room = chart()->size().width() - m.left() - m.right() - kTitleRoom;
+    const QFontMetricsF metrics(chart()->titleFont());
+    const auto width = [&](const std::string& text) {
+        return metrics.horizontalAdvance(QString::fromStdString(text));
+    };
+    // Before the first layout the chart has no size yet: nothing to fit to.
+    const double maxWidth = chart()->size().width() > 0 ? std::max(room, 1.0) : HUGE_VAL;
+    QStringList lines;
+    for (const std::string& line : vorn::viewer::titleLines(m_legendModel, maxWidth, width))
+        lines.append(chartText(line));
+    const QString title = lines.join("<br>");
+    if (chart()->title() != title) chart()->setTitle(title);
 }
 
 QStringList ChartView::legendTexts() const { return m_legend->texts(); }

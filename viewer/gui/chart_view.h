@@ -72,6 +72,7 @@ private:
     void relayout();
     void layoutAxis(int axis);
     void layoutLegend();
+    void layoutTitle();
     void drawOverlay();
 
     std::array<QCategoryAxis*, 2> m_axes{};

@@ -322,10 +322,11 @@ void TForm1::Open1Click() {
             showPanel2AsPages();
             showGraphTabs(true);
         } else {
+            const QString message = readFailureMessage();
             // The run on show stays, and so do the paths that belong to it.
             GdtPath = previous[0], LstPath = previous[1], BasePath = previous[2];
             setWindowTitle(previous[3]);
-            m_dialogs->error(this, kNotGraphFile + "\n" + m_lastReadError);
+            m_dialogs->error(this, message);
         }
         return;
     }
@@ -350,11 +351,11 @@ void TForm1::Open1Click() {
     }
 }
 
-void TForm1::loadListing() {
-    QFile file(LstPath);
-    RichEdit1->clear();
-    // The listing is plain text; column 1 holds the control characters, shown as they are.
-    if (file.open(QIODevice::ReadOnly)) RichEdit1->setPlainText(QString::fromLatin1(file.readAll()));
+QString TForm1::readFailureMessage() const {
+    if (m_lastReadKind == ReadErrorKind::NoCase)
+        return "The run that wrote " + GdtPath + " computed no case: there is nothing to draw.\n"
+               "The reason is in its listing " + withoutLast(GdtPath, 3) + "lst";
+    return kNotGraphFile + "\n" + m_lastReadError;
 }
 
 void TForm1::Listing1Click() {
@@ -379,7 +380,7 @@ void TForm1::Graphics1Click() {
             Panel1->show();
             showGraphTabs(true);
         } else {
-            m_dialogs->error(this, kNotGraphFile + "\n" + m_lastReadError);
+            m_dialogs->error(this, readFailureMessage());
         }
         return;
     }

@@ -125,6 +125,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;  // the form's close query
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -140,10 +141,14 @@ private:
     OutputContext outputContext();
     void readStepOneEffects();
     void loadListing();
+    // The error box text after a read that failed.
+    QString readFailureMessage() const;
     void seriesButtonClick(int position, QToolButton* button);
     void transportButtonClick(QToolButton* clicked);
     void applyReadToWindow();
     void showCaseSummary(int row);
+    // Label2: the gas line in as many lines as its width needs.
+    void showGasLine();
     void enterCurvePage(int chart);
     QListWidget* checkListOf(int chart) const;
     void enterTransportPage(int chart);
@@ -164,6 +169,7 @@ private:
     std::array<ChartModel, kChartCount> m_charts;
     ViewerTexts m_texts;
     QString m_lastReadError;
+    ReadErrorKind m_lastReadKind = ReadErrorKind::Malformed;
 };
 
 }  // namespace vorn::viewer

@@ -1,5 +1,7 @@
 // The "Configuring" page of the viewer window: header lines, the three check lists and the
 // values of the selected case.
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "viewer/core/title_layout.h"
 #include "viewer/gui/tform1.h"
 
 namespace vorn::viewer {
@@ -57,6 +60,10 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     Label3 = new QLabel(panel3);
     Label3->setObjectName("Label3");
     for (QLabel* l : {Label1, Label2, Label3}) l->setTextFormat(Qt::PlainText);
+    // The gas line takes the width it is given and is broken to fit it (showGasLine), so
+    // that a long one never widens the window.
+    Label2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    Label2->installEventFilter(this);
     header->addWidget(Label1, 0, 0, 1, 3);
     header->addWidget(Label2, 1, 0, 1, 2);
     header->addWidget(Label3, 1, 2);
@@ -144,6 +151,22 @@ void TForm1::buildConfiguringPage(QWidget* page) {
     connect(CheckListBox1, &QListWidget::currentRowChanged, this, &TForm1::CheckListBox1Click);
     connect(SpeedButton16, &QToolButton::clicked, this, &TForm1::SpeedButton16Click);
     connect(SpeedButton17, &QToolButton::clicked, this, &TForm1::SpeedButton17Click);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label2 && event->type() == QEvent::Resize) showGasLine();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::showGasLine() {
+    const QFontMetricsF metrics(Label2->font());
+    const double room = Label2->contentsRect().width() - 1;
+    QStringList lines;
+    const auto width = [&](const std::string& t) { return metrics.horizontalAdvance(QString::fromStdString(t)); };
+    for (const std::string& line : wrapText(GasLine.toStdString(), std::max(room, 1.0), width))
+        lines.append(QString::fromStdString(line));
+    const QString text = lines.join('\n');
+    if (Label2->text() != text) Label2->setText(text);
 }
 
 void TForm1::showCaseSummary(int row) {

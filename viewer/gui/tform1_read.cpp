@@ -1,14 +1,18 @@
-// Reading a graph-data file into the viewer window. The file is read into a fresh object;
-// only a complete, well-formed file replaces the run on show.
+// Reading a graph-data file or a listing into the viewer window. A graph-data file is read
+// into a fresh object; only a complete, well-formed file replaces the run on show.
+#include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "viewer/core/file_input.h"
 #include "viewer/gui/chart_text.h"
 #include "viewer/gui/chart_view.h"
 #include "viewer/gui/tform1.h"
+#include "viewer/gui/user_dialogs.h"
 
 namespace vorn::viewer {
 namespace {
@@ -43,16 +47,21 @@ void TForm1::readStepOneEffects() {
 
 bool TForm1::ReadGraphFile() {
     readStepOneEffects();
-    ReadResult result = readGraphFile(GdtPath.toStdString());
-    if (!result.data) {
+    ReadResult result = readGraphFile(QFile::encodeName(GdtPath).toStdString());
+    const bool read = result.data.has_value();
+    if (read) {
+        m_lastReadError.clear();
+        m_lastReadKind = ReadErrorKind::Malformed;
+        m_data = std::move(*result.data);
+        applyReadToWindow();
+        Loaded = true;
+    } else {
         m_lastReadError = QString::fromStdString(describe(result.error));
-        return false;
+        m_lastReadKind = result.error.kind;
     }
-    m_lastReadError.clear();
-    m_data = std::move(*result.data);
-    applyReadToWindow();
-    Loaded = true;
-    return true;
+    // Step 1 made "Configuring" the page shown: toolbar and menu follow it.
+    PageControl1Change();
+    return read;
 }
 
 void TForm1::applyReadToWindow() {
@@ -72,7 +81,7 @@ void TForm1::applyReadToWindow() {
     const NumberStyle style = numberStyle();
     m_texts = buildTexts(d, style);
     Label1->setText(FieldLine);
-    Label2->setText(GasLine);
+    showGasLine();
     Label3->setText(ConditionsLine);
     for (int i = 0; i < 3; ++i) PageControl1->setTabText(4 + i, QString::fromStdString(m_texts.pageCaptions[i]));
     Panel4->setText(QString::fromStdString(m_texts.fieldHeading));
@@ -80,14 +89,10 @@ void TForm1::applyReadToWindow() {
     fillCheckList(CheckListBox2, m_texts.rateRows);
     fillCheckList(CheckListBox3, m_texts.powerRows);
 
-    // Axis settings and legend pages carry over from the run shown before.
-    std::array<ChartAxes, kChartCount> axes;
+    // Legend pages stay where the user left them; the axes are fitted to the new run.
     std::array<int, kChartCount> legendFirst;
-    for (int c = 0; c < kChartCount; ++c) {
-        axes[c] = m_charts[c].axes;
-        legendFirst[c] = m_charts[c].legendFirst;
-    }
-    m_charts = buildCharts(d, m_texts, axes);
+    for (int c = 0; c < kChartCount; ++c) legendFirst[c] = m_charts[c].legendFirst;
+    m_charts = buildCharts(d, m_texts);
     for (int c = 0; c < kChartCount; ++c) m_charts[c].legendFirst = legendFirst[c];
     for (int c = 0; c < kChartCount; ++c) Charts[c]->showModel(m_charts[c], true, LabelStep[c], style);
 
@@ -100,6 +105,16 @@ void TForm1::applyReadToWindow() {
         CheckListBox1->setCurrentRow(0);
     }
     showCaseSummary(0);
+}
+
+void TForm1::loadListing() {
+    RichEdit1->clear();
+    const ListingRead listing = readListingFile(QFile::encodeName(LstPath).toStdString());
+    // The listing is plain text; column 1 holds the control characters, shown as they are.
+    if (listing.ok)
+        RichEdit1->setPlainText(QString::fromLatin1(listing.text.data(), qsizetype(listing.text.size())));
+    else
+        m_dialogs->error(this, QFile::decodeName(QByteArray::fromStdString(listing.error)));
 }
 
 }  // namespace vorn::viewer

@@ -1,11 +1,13 @@
 #include "chart_picture.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 
+#include "file_replace.h"
 #include "jpeg_writer.h"
 
 namespace vorn::viewer::output {
@@ -29,11 +31,17 @@ QString savePicture(const QImage& picture, const QString& path, PictureFormat fo
     const std::string error = writeJpeg(QFile::encodeName(path).toStdString(), rgb.constBits(),
                                         rgb.width(), rgb.height(),
                                         static_cast<int>(rgb.bytesPerLine()));
-    return QString::fromLocal8Bit(error.c_str());
+    return QFile::decodeName(QByteArray::fromStdString(error));
   }
-  QImageWriter writer(path, "bmp");
-  if (writer.write(rgb)) return {};
-  return QStringLiteral("Cannot write the file %1: %2").arg(path, writer.errorString());
+  QBuffer bitmap;
+  bitmap.open(QIODevice::WriteOnly);
+  QImageWriter writer(&bitmap, "bmp");
+  if (!writer.write(rgb))
+    return QStringLiteral("Cannot write the file %1: %2").arg(path, writer.errorString());
+  const QByteArray& bytes = bitmap.data();
+  const std::string error = replaceFile(QFile::encodeName(path).toStdString(),
+                                        std::string_view(bytes.constData(), bytes.size()));
+  return QFile::decodeName(QByteArray::fromStdString(error));
 }
 
 }  // namespace vorn::viewer::output

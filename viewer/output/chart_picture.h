@@ -15,7 +15,8 @@ namespace vorn::viewer::output {
 // image's memory is undefined, so it is always filled first).
 QImage renderChartImage(QChartView* view);
 
-// Writes the picture; returns an empty text, or the error message naming path.
+// Writes the picture; returns an empty text, or the error message naming path and
+// its reason, path then being as it was.
 QString savePicture(const QImage& picture, const QString& path, PictureFormat format);
 
 }  // namespace vorn::viewer::output

@@ -2,11 +2,11 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
-#include <cerrno>
-#include <filesystem>
+#include <cstdlib>
 
 #include <jpeglib.h>
+
+#include "file_replace.h"
 
 namespace vorn::viewer::output {
 namespace {
@@ -32,22 +32,13 @@ extern "C" void ignoreMessage(j_common_ptr) {}
 struct Job {
   jpeg_compress_struct cinfo;
   ErrorManager errors;
-  std::FILE* file = nullptr;
+  unsigned char* bytes = nullptr;  // the encoded picture, allocated by libjpeg
+  unsigned long size = 0;
 };
-
-// Removes what was written of the file, but never touches something that is
-// not a regular file (a device such as /dev/full).
-void removePartial(const std::string& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_regular_file(path, ignored)) std::filesystem::remove(path, ignored);
-}
 
 std::string failure(Job& job, const std::string& path, const std::string& why) {
   jpeg_destroy_compress(&job.cinfo);
-  if (job.file) {
-    std::fclose(job.file);
-    removePartial(path);
-  }
+  std::free(job.bytes);
   return "Cannot write the file " + path + ": " + why;
 }
 
@@ -65,10 +56,9 @@ std::string writeJpeg(const std::string& path, const std::uint8_t* rgb, int widt
   job.errors.message[0] = '\0';
   if (setjmp(job.errors.jump)) return failure(job, path, job.errors.message);
 
+  // Encoded in memory first, so that the file is written whole or not at all.
   jpeg_create_compress(&job.cinfo);
-  job.file = std::fopen(path.c_str(), "wb");
-  if (!job.file) return failure(job, path, std::strerror(errno));
-  jpeg_stdio_dest(&job.cinfo, job.file);
+  jpeg_mem_dest(&job.cinfo, &job.bytes, &job.size);
 
   job.cinfo.image_width = static_cast<JDIMENSION>(width);
   job.cinfo.image_height = static_cast<JDIMENSION>(height);
@@ -85,14 +75,10 @@ std::string writeJpeg(const std::string& path, const std::uint8_t* rgb, int widt
   jpeg_finish_compress(&job.cinfo);
   jpeg_destroy_compress(&job.cinfo);
 
-  const bool flushed = std::fflush(job.file) == 0 && !std::ferror(job.file);
-  const bool closed = std::fclose(job.file) == 0;
-  job.file = nullptr;
-  if (!flushed || !closed) {
-    removePartial(path);
-    return "Cannot write the file " + path + ": " + std::strerror(errno);
-  }
-  return {};
+  const std::string error =
+      replaceFile(path, std::string_view(reinterpret_cast<const char*>(job.bytes), job.size));
+  std::free(job.bytes);
+  return error;
 }
 
 }  // namespace vorn::viewer::output

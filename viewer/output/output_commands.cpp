@@ -1,9 +1,7 @@
 #include "output_commands.h"
 
-#include <cerrno>
-#include <cstring>
 #include <exception>
-#include <fstream>
+#include <sstream>
 
 #include <QChartView>
 #include <QFile>
@@ -11,6 +9,7 @@
 #include <QPrinter>
 
 #include "chart_picture.h"
+#include "file_replace.h"
 
 namespace vorn::viewer::output {
 namespace {
@@ -31,10 +30,10 @@ QPrinter& OutputCommands::printer() {
 }
 
 template <typename Job>
-void OutputCommands::runPrintJob(bool allowSelection, Job job) {
+void OutputCommands::runPrintJob(bool listing, Job job) {
   QPrinter& target = printer();
   target.setPrintRange(QPrinter::AllPages);  // the dialog starts from "all" every time
-  if (!m_prompts.runPrintDialog(target, allowSelection)) return;
+  if (!m_prompts.runPrintDialog(target, listing)) return;
   try {
     job(target);
   } catch (const std::exception& error) {
@@ -81,18 +80,10 @@ QString overwriteQuestion(const QString& path) {
 }
 
 QString writeChartTableFile(const std::vector<TableCurve>& curves, const QString& path) {
-  errno = 0;
-  std::ofstream out(QFile::encodeName(path).toStdString(), std::ios::out | std::ios::trunc);
-  if (out) {
-    writeChartTable(curves, out);
-    out.close();
-  }
-  if (!out) {
-    const QString reason = errno ? QString::fromLocal8Bit(std::strerror(errno))
-                                 : QStringLiteral("write failed");
-    return QStringLiteral("Cannot write the file %1: %2").arg(path, reason);
-  }
-  return {};
+  std::ostringstream table;
+  writeChartTable(curves, table);
+  const std::string error = replaceFile(QFile::encodeName(path).toStdString(), table.str());
+  return error.empty() ? QString() : QFile::decodeName(QByteArray::fromStdString(error));
 }
 
 }  // namespace vorn::viewer::output

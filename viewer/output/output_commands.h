@@ -25,7 +25,8 @@ class OutputCommands {
 
   // Print on a chart page: the print dialog without options, then one page.
   void printChart(QChartView* view);
-  // Print on the listing page: the print dialog with the selection option.
+  // Print on the listing page: the print dialog with the selection and page
+  // range options.
   void printListing(const ListingText& listing);
   // Save: the picture dialog, then a BMP or a JPEG of the chart view.
   void saveChart(QChartView* view, const QString& startDir);
@@ -39,7 +40,7 @@ class OutputCommands {
 
  private:
   template <typename Job>
-  void runPrintJob(bool allowSelection, Job job);
+  void runPrintJob(bool listing, Job job);
 
   OutputPrompts& m_prompts;
   std::unique_ptr<QPrinter> m_printer;
@@ -48,7 +49,8 @@ class OutputCommands {
 // "Export File <name> is already exist.  Overwrite?"
 QString overwriteQuestion(const QString& path);
 
-// Writes the table into path; returns an empty text or the error naming path.
+// Writes the table into path; returns an empty text or the error naming path and
+// its reason, path then being as it was.
 QString writeChartTableFile(const std::vector<TableCurve>& curves, const QString& path);
 
 }  // namespace vorn::viewer::output

@@ -28,8 +28,9 @@ class OutputPrompts {
  public:
   virtual ~OutputPrompts() = default;
   // Runs the print dialog on printer (print range, orientation, destination);
-  // the selection range is offered only when allowSelection. True when confirmed.
-  virtual bool runPrintDialog(QPrinter& printer, bool allowSelection) = 0;
+  // the selection and page ranges are offered only for a listing. True when
+  // confirmed.
+  virtual bool runPrintDialog(QPrinter& printer, bool listing) = 0;
   virtual std::optional<PictureChoice> askPictureName(const QString& startDir) = 0;
   virtual std::optional<QString> askTableName(const QString& startDir) = 0;
   // A Yes/No confirmation; true for Yes.

@@ -1,5 +1,7 @@
 // Printing a chart into its rectangle of the first page, and the listing text
-// as lines of a 10 point Courier font, through an already set-up QPrinter.
+// as lines of a 10 point Courier font, through an already set-up QPrinter. A
+// printer set to print into a PDF file replaces that file only with a complete
+// document; a failure to write it is a PrintError naming the file and the reason.
 #pragma once
 
 #include <cstdint>
@@ -30,14 +32,17 @@ std::unique_ptr<QPrinter> printerLike(const QPrinter& used);
 // chartPrintRect. An error while drawing aborts the job and is rethrown.
 void printChart(QPrinter& printer, QChartView* view);
 
-// The listing as the printer's print range asks: every line, or the whole
-// lines a selection touches (positions as in selectedLines), or nothing for
-// a page range. Landscape pages print like portrait ones with their own height.
+// The listing as the printer's print range asks: every line, the whole lines a
+// selection touches (positions as in selectedLines), the pages of a page range
+// or the current page, each page as the printout of every line has it (a range
+// without any page of the listing is a PrintError). Landscape pages print like
+// portrait ones with their own height.
 struct ListingText {
   QStringList lines;
   std::int64_t selectionStart = 0;
   std::int64_t selectionEnd = 0;
   int breakWidth = 1;  // characters per line break in the selection positions
+  int cursorLine = 0;  // the line of the text cursor, whose page is the current page
 };
 void printListing(QPrinter& printer, const ListingText& listing);
 

@@ -18,11 +18,13 @@ public:
     QWidget* parent = nullptr;
     UserDialogs* dialogs = nullptr;
 
-    bool runPrintDialog(QPrinter& printer, bool allowSelection) override {
+    bool runPrintDialog(QPrinter& printer, bool listing) override {
         // Print to file stays: on a machine without a configured printer it is the only
-        // destination the dialog can offer.
+        // destination the dialog can offer. Without the page-range option the dialog still
+        // takes pages but leaves them to the print server and reports all pages, so a PDF
+        // file got every page.
         QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintToFile;
-        if (allowSelection) options |= QAbstractPrintDialog::PrintSelection;
+        if (listing) options |= QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange;
         return dialogs->print(parent, printer, options);
     }
     std::optional<output::PictureChoice> askPictureName(const QString& startDir) override {

@@ -17,6 +17,7 @@ class FakePrompts : public OutputPrompts {
   // Print dialog: confirmed into this PDF with this range and orientation.
   QString pdfPath;
   QPrinter::PrintRange printRange = QPrinter::AllPages;
+  int fromPage = 0, toPage = 0;  // of a page range
   QPageLayout::Orientation orientation = QPageLayout::Portrait;
   std::optional<QPageSize> pageSize;
   bool printConfirmed = true;
@@ -31,9 +32,9 @@ class FakePrompts : public OutputPrompts {
   QStringList questions;
   QStringList errors;
 
-  bool runPrintDialog(QPrinter& printer, bool allowSelection) override {
+  bool runPrintDialog(QPrinter& printer, bool listing) override {
     ++printDialogs;
-    selectionOffered = allowSelection;
+    selectionOffered = listing;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdfPath);
     printer.setPageSize(pageSize ? *pageSize : QPageSize(QPageSize::A4));
@@ -41,6 +42,7 @@ class FakePrompts : public OutputPrompts {
     // No margins, so printer pixels are positions on the paper.
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     printer.setPrintRange(printRange);
+    printer.setFromTo(fromPage, toPage);
     return printConfirmed;
   }
   std::optional<PictureChoice> askPictureName(const QString& startDir) override {

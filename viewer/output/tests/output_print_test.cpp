@@ -1,3 +1,5 @@
+#include <filesystem>
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -163,10 +165,47 @@ TEST_F(PrintTest, SelectionPrintsItsWholeLines) {
   EXPECT_NE(std::string::npos, text.find("E/N = 4"));
 }
 
-TEST_F(PrintTest, PageRangePrintsNothing) {
+TEST_F(PrintTest, PageRangePrintsThosePages) {
+  const int perPage = linesPerA4Page(QPageLayout::Portrait, dir.file("scratch.pdf"));
+  ASSERT_GT(perPage, 10);
+  const ListingText listing = numberedLines(3 * perPage + 5);  // four pages
+  auto row = [](int i) { return QString::asprintf("row%03d", i).toStdString(); };
   prompts.printRange = QPrinter::PageRange;
-  commands.printListing(numberedLines(20));
-  EXPECT_EQ(0, countOf(pageText(pdf, 1), "row"));
+  prompts.fromPage = 2;
+  prompts.toPage = 3;
+  commands.printListing(listing);
+  ASSERT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join("; ").toStdString();
+  ASSERT_EQ(2, pageCount(pdf));
+  const std::string second = pageText(pdf, 1), third = pageText(pdf, 2);
+  EXPECT_EQ(perPage, countOf(second, "row"));
+  EXPECT_EQ(perPage, countOf(third, "row"));
+  EXPECT_NE(std::string::npos, second.find(row(perPage)));
+  EXPECT_NE(std::string::npos, third.find(row(3 * perPage - 1)));
+  EXPECT_EQ(std::string::npos, third.find(row(3 * perPage)));
+
+  // The last page, which runs short, and a range past the listing.
+  prompts.fromPage = 4;
+  prompts.toPage = 9;
+  commands.printListing(listing);
+  ASSERT_EQ(1, pageCount(pdf));
+  EXPECT_EQ(5, countOf(pageText(pdf, 1), "row"));
+  std::filesystem::remove(pdf);
+  prompts.fromPage = 5;
+  commands.printListing(listing);
+  ASSERT_EQ(1, prompts.errors.size());
+  EXPECT_EQ("Nothing was printed: the listing has 4 page(s), none of them in the pages chosen",
+            prompts.errors[0].toStdString());
+  EXPECT_FALSE(std::filesystem::exists(pdf));
+}
+
+TEST_F(PrintTest, CurrentPageIsTheCursorsPage) {
+  const int perPage = linesPerA4Page(QPageLayout::Portrait, dir.file("scratch.pdf"));
+  ListingText listing = numberedLines(2 * perPage + 3);
+  listing.cursorLine = 2 * perPage + 1;
+  prompts.printRange = QPrinter::CurrentPage;
+  commands.printListing(listing);
+  ASSERT_EQ(1, pageCount(pdf));
+  EXPECT_EQ(3, countOf(pageText(pdf, 1), "row"));
 }
 
 TEST_F(PrintTest, LandscapeListingPrintsWithLandscapeHeight) {

@@ -13,6 +13,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -161,10 +163,54 @@ TEST_F(WindowOutput, PrintChartAndListingPages) {
   form1.RichEdit1->setPlainText("first line\nsecond line");
   form1.setActivePage(7);
   form1.Print1Click();
-  EXPECT_EQ(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintToFile,
+  EXPECT_EQ(QAbstractPrintDialog::PrintSelection | QAbstractPrintDialog::PrintPageRange |
+                QAbstractPrintDialog::PrintToFile,
             dialogs->offered);
   const std::string text = commandOutput("pdftotext '" + dir.file("print.pdf") + "' -");
   EXPECT_NE(std::string::npos, text.find("second line")) << text;
+}
+
+TEST_F(WindowOutput, RealPrintDialogPrintsThePagesChosen) {
+  if (commandOutput("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo missing";
+  if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "a printer is set up";
+  form1.setDialogs(std::make_unique<QtUserDialogs>());
+  QStringList lines;
+  for (int i = 0; i < 400; ++i) lines << QStringLiteral("listing line %1").arg(i, 3, 10, QLatin1Char('0'));
+  form1.RichEdit1->setPlainText(lines.join('\n'));
+  form1.setActivePage(7);
+  // Into a PDF file, pages 2 to 2.
+  bool answered = false;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    auto* pages = dialog->findChild<QRadioButton*>(QStringLiteral("printRange"));
+    auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+    auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
+    const int toFile = printers ? printers->findText(QStringLiteral("PDF"), Qt::MatchContains) : -1;
+    if (toFile < 0 || !file || !pages || !from || !to) {
+      dialog->reject();
+      return;
+    }
+    printers->setCurrentIndex(toFile);
+    file->setText(path("pages.pdf"));
+    pages->setChecked(true);
+    to->setValue(2);
+    from->setValue(2);
+    answered = true;
+    dialog->accept();
+  });
+  answer.start(20);
+  form1.Print1Click();
+  answer.stop();
+  ASSERT_TRUE(answered) << "the dialog has no page range to fill in";
+  const std::string info = commandOutput("pdfinfo '" + dir.file("pages.pdf") + "' 2>&1");
+  EXPECT_NE(std::string::npos, info.find("Pages:           1")) << info;
+  const std::string text = commandOutput("pdftotext '" + dir.file("pages.pdf") + "' -");
+  EXPECT_EQ(std::string::npos, text.find("listing line 000")) << "page 1 is not printed";
+  EXPECT_NE(std::string::npos, text.find("listing line")) << text;
 }
 
 TEST_F(WindowOutput, RealPrintDialogOffersPrintingToAPdfFile) {

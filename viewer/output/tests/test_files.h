@@ -1,13 +1,17 @@
 // Small helpers shared by the output tests: temporary folders, whole-file
-// reads and running a command-line tool.
+// reads, running a command-line tool and a limit on the size of files written.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace vorn::viewer::output::testing {
@@ -27,6 +31,38 @@ class TempDir {
 
  private:
   std::filesystem::path m_path;
+};
+
+// The names in a folder, sorted.
+inline std::vector<std::string> namesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// While it lives, a file this process writes cannot grow past `bytes`: a write beyond
+// fails (EFBIG) as one on a full disk does (ENOSPC), and SIGXFSZ is ignored.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    rlimit lowered = m_saved;
+    lowered.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &lowered);
+    m_handler = signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    signal(SIGXFSZ, m_handler);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit m_saved{};
+  void (*m_handler)(int) = nullptr;
 };
 
 inline std::string readAll(const std::string& path) {

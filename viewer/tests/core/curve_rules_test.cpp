@@ -32,7 +32,9 @@ TEST(CurveRules, RecolourLendsHiddenColoursOnce) {
     recolourSeries(chart);
     EXPECT_EQ(paletteColour(3), chart.series[15].colour);
     EXPECT_EQ(paletteColour(9), chart.series[16].colour);
-    EXPECT_EQ(paletteColour(14), chart.series[17].colour) << "the last colour taken";
+    // No hidden series is left to lend a colour: the first further style.
+    EXPECT_EQ(furtherStyle(0).colour, chart.series[17].colour);
+    EXPECT_EQ(furtherStyle(0).line, chart.series[17].line);
     for (int j = 0; j < 15; ++j) EXPECT_EQ(paletteColour(j), chart.series[j].colour) << j;
 
     ChartModel off = chartWith(18);
@@ -41,6 +43,65 @@ TEST(CurveRules, RecolourLendsHiddenColoursOnce) {
     recolourSeries(off);
     EXPECT_EQ(paletteColour(2), off.series[15].colour);
     EXPECT_EQ(paletteColour(16), off.series[16].colour) << "a hidden series keeps its colour";
+}
+
+// Whether the curves shown (the heading aside) differ pairwise in colour or line.
+bool shownCurvesDiffer(const ChartModel& chart, int* shown = nullptr) {
+    std::set<std::pair<Rgb, LineStyle>> styles;
+    int n = 0;
+    for (size_t j = 1; j < chart.series.size(); ++j)
+        if (chart.series[j].on) {
+            ++n;
+            styles.insert({chart.series[j].colour, chart.series[j].line});
+        }
+    if (shown) *shown = n;
+    return int(styles.size()) == n;
+}
+
+TEST(CurveRules, FurtherStylesDifferFromEachOtherAndFromTheOwnColours) {
+    std::set<std::pair<Rgb, LineStyle>> styles;
+    for (int i = 1; i < 15; ++i) styles.insert({paletteColour(i), LineStyle::Solid});
+    for (int n = 0; n < kFurtherStyles; ++n) {
+        const CurveStyle s = furtherStyle(n);
+        EXPECT_NE(kHeadingColour, s.colour) << n;
+        EXPECT_TRUE(styles.insert({s.colour, s.line}).second) << "further style " << n;
+    }
+    EXPECT_EQ(furtherStyle(0), furtherStyle(kFurtherStyles)) << "then they repeat";
+    // Unrecoloured defaults follow the same order.
+    for (int i = 0; i < 15; ++i) EXPECT_EQ((CurveStyle{paletteColour(i), LineStyle::Solid}), defaultStyle(i));
+    EXPECT_EQ(furtherStyle(3), defaultStyle(18));
+}
+
+TEST(CurveRules, EveryShownCurveDiffersFromTheOthers) {
+    // The heading and 21 field values; the heading, 206 processes and two extra curves.
+    const struct {
+        int series;
+        std::vector<int> off;  // curves switched off
+        int shownFrom, shownTo;  // only these curves on (inclusive); 0, 0: all
+    } rows[] = {
+        {22, {}, 0, 0},
+        {22, {2, 7, 13}, 0, 0},
+        {22, {}, 10, 21},
+        {209, {}, 1, 80},
+        {209, {}, 30, 109},
+        {209, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 0, 94},
+    };
+    for (const auto& row : rows) {
+        ChartModel chart = chartWith(row.series);
+        chart.series[0].colour = kHeadingColour;
+        for (int j = 1; j < row.series; ++j)
+            chart.series[j].on = row.shownTo == 0 || (j >= row.shownFrom && j <= row.shownTo);
+        for (int j : row.off) chart.series[j].on = false;
+        for (int j = 0; j < row.series; ++j) {
+            const CurveStyle s = defaultStyle(j);
+            chart.series[j].colour = j == 0 ? kHeadingColour : s.colour;
+            chart.series[j].line = s.line;
+        }
+        recolourSeries(chart);
+        int shown = 0;
+        EXPECT_TRUE(shownCurvesDiffer(chart, &shown)) << row.series << " series, " << row.shownFrom << ".." << row.shownTo;
+        EXPECT_GE(shown, row.series == 22 ? 12 : 80);
+    }
 }
 
 TEST(CurveRules, LegendPagesByTwentyShownEntries) {

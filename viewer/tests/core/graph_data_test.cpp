@@ -120,7 +120,7 @@ TEST(GraphDataReader, RejectsAWrongFirstLineAsNotAGraphFile) {
         EXPECT_EQ(ReadErrorKind::NotGraphFile, r.error.kind);
         EXPECT_EQ(1, r.error.line);
     }
-    EXPECT_EQ(ReadErrorKind::NotGraphFile, readLines("").error.kind);
+    EXPECT_EQ(ReadErrorKind::NotGraphFile, readLines("\r\n").error.kind);
     const ReadResult missing = readGraphFile("/nonexistent/dir/run.gdt");
     EXPECT_FALSE(missing.data);
     EXPECT_EQ(ReadErrorKind::NotGraphFile, missing.error.kind);
@@ -327,19 +327,100 @@ TEST(GraphDataReader, ReadsTheDefaultCalculationThatDidNotConverge) {
 
 TEST(GraphDataReader, QuotesAtMostEightyCharactersOfABadLine) {
     const std::string body = buildGdt(GdtLayout{});
-    std::string garbage(3'000'000, 'x');
+    std::string garbage(kMaxLineLength, 'x');
     garbage[0] = '\x01';
     garbage[1] = '\xFF';
     garbage[2] = '\0';
     const ReadResult r = readLines(replaceLine(body, 2, garbage));
     ASSERT_FALSE(r.data);
     EXPECT_EQ(2, r.error.line);
-    const std::string quote = "\"\\x01\\xFF\\x00" + std::string(68, 'x') + "\"... (3000000 characters)";
+    const std::string quote = "\"\\x01\\xFF\\x00" + std::string(68, 'x') + "\"... (1000 characters)";
     EXPECT_EQ("expected the field mode (an integer), found " + quote, r.error.reason);
 
     const ReadResult shortLine = readLines(replaceLine(body, 21, "abc\tdef"));
     EXPECT_EQ("expected distribution value 2 of case 1 (a number), found \"abc\\x09def\"",
               shortLine.error.reason);
+}
+
+// Hands out text and fails the test once more than `limit` characters were taken.
+class CountingBuffer : public std::streambuf {
+public:
+    CountingBuffer(std::string text, size_t limit) : m_text(std::move(text)), m_limit(limit) {}
+
+protected:
+    int_type underflow() override {
+        if (m_pos >= m_text.size()) return traits_type::eof();
+        return traits_type::to_int_type(m_text[m_pos]);
+    }
+    int_type uflow() override {
+        if (m_pos >= m_text.size()) return traits_type::eof();
+        if (m_pos == m_limit) ADD_FAILURE() << "read past " << m_limit << " characters";
+        return traits_type::to_int_type(m_text[m_pos++]);
+    }
+
+private:
+    std::string m_text;
+    size_t m_limit;
+    size_t m_pos = 0;
+};
+
+TEST(GraphDataReader, RefusesALineAsSoonAsItIsTooLong) {
+    const std::string body = buildGdt(GdtLayout{});
+    const std::string tooLong =
+        "the line is longer than 1000 characters, more than any line of a graph-data file";
+    const struct {
+        int line;
+        size_t length;
+        ReadErrorKind kind;
+    } rows[] = {
+        {1, 5'000'000, ReadErrorKind::NotGraphFile},
+        {4, 5'000'000, ReadErrorKind::Malformed},  // the gas line
+        {9, 1001, ReadErrorKind::Malformed},       // a process name
+    };
+    for (const auto& row : rows) {
+        const std::string text = replaceLine(body, row.line, std::string(row.length, 'N'));
+        const size_t before = firstLines(text, row.line - 1).size();
+        CountingBuffer buffer(text, before + kMaxLineLength + 2);
+        std::istream in(&buffer);
+        const ReadResult r = readGraphData(in);
+        ASSERT_FALSE(r.data) << row.line;
+        EXPECT_EQ(row.kind, r.error.kind) << row.line;
+        EXPECT_EQ(row.line, r.error.line);
+        EXPECT_EQ(tooLong, r.error.reason);
+    }
+    // 1000 characters and the line end are a line.
+    const std::string gas(kMaxLineLength, 'N');
+    const ReadResult longest = readLines(replaceLine(body, 4, gas));
+    ASSERT_TRUE(longest.data) << describe(longest.error);
+    EXPECT_EQ(gas, longest.data->gasLine);
+}
+
+TEST(GraphDataReader, KnowsTheFilesOfARunThatComputedNoCase) {
+    const std::string body = buildGdt(GdtLayout{});
+    const std::string header = firstLines(body, 16);
+    const std::string trailer =
+        "           0\r\n  1.000000000000000E-003\r\n         200\r\n  -1000.00000000000     \r\n";
+    const struct {
+        const char* what;
+        std::string text;
+        ReadErrorKind kind;
+    } rows[] = {
+        {"empty", "", ReadErrorKind::NoCase},
+        {"the header alone", header, ReadErrorKind::NoCase},
+        {"the header and no case", header + "           0\r\n", ReadErrorKind::NoCase},
+        {"the header and what follows the case loop", header + trailer, ReadErrorKind::NoCase},
+        {"what follows the case loop", trailer, ReadErrorKind::NoCase},
+        {"the same with LF", "0\n0.001\n200\n-1000.\n", ReadErrorKind::NoCase},
+        {"a zero and more", trailer + " 1\r\n", ReadErrorKind::NotGraphFile},
+        {"a zero alone", "0\r\n", ReadErrorKind::NotGraphFile},
+        {"a one and three numbers", " 1\r\n 1.0\r\n 200\r\n -1000.\r\n", ReadErrorKind::NotGraphFile},
+        {"the header cut in its field values", firstLines(body, 15), ReadErrorKind::Malformed},
+    };
+    for (const auto& row : rows) {
+        const ReadResult r = readLines(row.text);
+        ASSERT_FALSE(r.data) << row.what;
+        EXPECT_EQ(row.kind, r.error.kind) << row.what << ": " << describe(r.error);
+    }
 }
 
 }  // namespace

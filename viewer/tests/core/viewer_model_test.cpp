@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "gdt_builder.h"
@@ -20,10 +21,15 @@ GraphData read(const GdtLayout& layout) {
     return *r.data;
 }
 
-std::array<ChartAxes, kChartCount> design() {
-    std::array<ChartAxes, kChartCount> axes;
-    for (int c = 0; c < kChartCount; ++c) axes[c] = designAxes(c);
-    return axes;
+// The layout's text with lines (from 1) replaced.
+std::string withLines(const GdtLayout& layout, const std::map<int, std::string>& replaced) {
+    std::string text = buildGdt(layout);
+    for (const auto& [n, line] : replaced) {
+        size_t pos = 0;
+        for (int i = 1; i < n; ++i) pos = text.find('\n', pos) + 1;
+        text.replace(pos, text.find('\r', pos) - pos, line);
+    }
+    return text;
 }
 
 TEST(ViewerModel, TextsByFieldMode) {
@@ -88,7 +94,7 @@ TEST(ViewerModel, CurvesPerChartAndMode) {
         GdtLayout layout;
         layout.mode = row.mode;
         const GraphData d = read(layout);
-        const auto charts = buildCharts(d, buildTexts(d, {}), design());
+        const auto charts = buildCharts(d, buildTexts(d, {}));
         EXPECT_EQ(1u + 2, charts[kDistChart].series.size()) << "heading plus one per case";
         EXPECT_EQ(1u + 4, charts[kRateChart].series.size()) << "heading plus P + 2";
         EXPECT_EQ(1u + 4, charts[kPowerChart].series.size());
@@ -121,7 +127,7 @@ TEST(ViewerModel, TransportTitlesAndAttachment) {
     GdtLayout layout;
     layout.mode = 2;
     const GraphData d = read(layout);
-    const auto charts = buildCharts(d, buildTexts(d, {}), design());
+    const auto charts = buildCharts(d, buildTexts(d, {}));
     const ChartModel& drift = charts[kDriftChart];
     EXPECT_EQ(d.transportCurves[5], drift.curveAt(1)->y);
     EXPECT_EQ(d.caseFieldValues, drift.curveAt(1)->x);
@@ -134,7 +140,7 @@ TEST(ViewerModel, ChartTitlesAndAxisTitles) {
     layout.mode = 1;
     layout.fieldLine = "High Frequency Electric Field OMEGA = 6.28E+09 s-1";
     const GraphData d = read(layout);
-    const auto charts = buildCharts(d, buildTexts(d, {}), design());
+    const auto charts = buildCharts(d, buildTexts(d, {}));
     EXPECT_EQ(layout.fieldLine, charts[kRateChart].titleLine1);
     EXPECT_EQ(layout.gasLine + layout.conditionsLine, charts[kRateChart].titleLine2);
     EXPECT_EQ("u, eV", charts[kDistChart].axes.bottom.title);
@@ -150,14 +156,13 @@ TEST(ViewerModel, AxesAfterARead) {
     GdtLayout layout;
     layout.fieldValues = {10, 500};
     const GraphData d = read(layout);
-    const auto charts = buildCharts(d, buildTexts(d, {}), design());
+    const auto charts = buildCharts(d, buildTexts(d, {}));
     const AxisState& distLeft = charts[kDistChart].axes.left;
     EXPECT_TRUE(distLeft.log);
     EXPECT_DOUBLE_EQ(10, distLeft.max) << "largest distribution value 2 -> 10";
     EXPECT_DOUBLE_EQ(1e-10, distLeft.min);
     const AxisState& rateLeft = charts[kRateChart].axes.left;
-    // Rate curves 1 .. P + 1 scale the axis; the net production curve does not.
-    EXPECT_DOUBLE_EQ(1e-9, rateLeft.max) << "largest 6e-10 of the first P + 1 curves";
+    EXPECT_DOUBLE_EQ(1e-9, rateLeft.max) << "largest rate 8e-10";
     EXPECT_TRUE(charts[kRateChart].axes.bottom.log) << "10 .. 500 spans more than a decade";
     EXPECT_DOUBLE_EQ(1000, charts[kRateChart].axes.bottom.max);
     const AxisState& powerLeft = charts[kPowerChart].axes.left;
@@ -176,7 +181,7 @@ TEST(ViewerModel, EarlyStopLeavesTheFailedCaseOffTheFieldCharts) {
     const GraphData d = read(layout);
     const ViewerTexts t = buildTexts(d, {});
     EXPECT_EQ(3u, t.fieldRows.size()) << "only the cases run are listed";
-    const auto charts = buildCharts(d, t, design());
+    const auto charts = buildCharts(d, t);
     EXPECT_EQ(1u + 3, charts[kDistChart].series.size()) << "its distribution stays";
     for (int c = kRateChart; c < kChartCount; ++c)
         for (const Series& s : charts[c].series) {
@@ -205,7 +210,7 @@ TEST(ViewerModel, ACaseThatDidNotConvergeIsMarkedAndNotScaledTo) {
     const GraphData& d = *r.data;
     ASSERT_EQ(2, d.convergedCaseCount());
     const ViewerTexts t = buildTexts(d, {});
-    const auto charts = buildCharts(d, t, design());
+    const auto charts = buildCharts(d, t);
     EXPECT_EQ("5.000E+01 (not converged)", charts[kDistChart].curveAt(2)->title);
     EXPECT_EQ("2.000E+01", charts[kDistChart].curveAt(1)->title);
     EXPECT_EQ("5.000E+01", t.fieldRows[2]) << "the check list keeps the value";
@@ -225,15 +230,37 @@ TEST(ViewerModel, ACaseThatDidNotConvergeIsMarkedAndNotScaledTo) {
     EXPECT_EQ("0.50", caseSummary(d, t, 1, {}).balanceAccuracy);
 }
 
-TEST(ViewerModel, ReadKeepsWhatTheUserLeftOnUntouchedAxes) {
+TEST(ViewerModel, EveryCurveTakesPartInTheScaling) {
+    // Lines 38-39: the net production rate of the two cases; 46-47: the storage share.
     GdtLayout layout;
-    const GraphData d = read(layout);
-    auto axes = design();
-    axes[kDistChart].bottom.autoMax = false;
-    axes[kDistChart].bottom.max = 7;
-    const auto charts = buildCharts(d, buildTexts(d, {}), axes);
-    EXPECT_FALSE(charts[kDistChart].axes.bottom.autoMax);
-    EXPECT_DOUBLE_EQ(7, charts[kDistChart].axes.bottom.max);
+    const std::string text = withLines(layout, {{38, " 0.20000E-05"}, {39, " 0.50000E-05"},
+                                                {46, "-0.45000E+02"}, {47, "-0.12000E+02"}});
+    std::istringstream in(text);
+    const ReadResult r = readGraphData(in);
+    ASSERT_TRUE(r.data) << describe(r.error);
+    ASSERT_EQ(5e-6, r.data->rateCurves[3][1]);
+    const auto charts = buildCharts(*r.data, buildTexts(*r.data, {}));
+    EXPECT_DOUBLE_EQ(1e-5, charts[kRateChart].axes.left.max) << "the net production rate";
+    EXPECT_DOUBLE_EQ(-50, charts[kPowerChart].axes.left.min) << "the storage share";
+    EXPECT_DOUBLE_EQ(100, charts[kPowerChart].axes.left.max);
+}
+
+TEST(ViewerModel, EveryReadStartsFromTheDesignAxes) {
+    const GraphData d = read(GdtLayout{});
+    const auto charts = buildCharts(d, buildTexts(d, {}));
+    for (int c = 0; c < kChartCount; ++c) {
+        const ChartAxes design = designAxes(c);
+        const AxisState& bottom = charts[c].axes.bottom;
+        EXPECT_EQ(0, bottom.increment) << c;
+        if (c == kDistChart || !bottom.log) {
+            EXPECT_TRUE(bottom.autoMin && bottom.autoMax) << "chart " << c + 1;
+        }
+        EXPECT_EQ(design.left.format, charts[c].axes.left.format) << c;
+        EXPECT_EQ(0, charts[c].axes.left.increment) << c;
+    }
+    EXPECT_DOUBLE_EQ(1e-10, charts[kDistChart].axes.left.min);
+    EXPECT_DOUBLE_EQ(1e-16, charts[kRateChart].axes.left.min);
+    EXPECT_EQ(" Pure N2      ", charts[kRateChart].titleLine2.substr(0, charts[kRateChart].titleGasLength));
 }
 
 }  // namespace

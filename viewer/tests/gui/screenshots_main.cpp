@@ -4,6 +4,10 @@
 //   rates-logY.png                     FILE's rate chart after "logY" off and on again;
 //   legend-page1.png, legend-page2.png a made-up run of 25 processes, every rate ticked, on
 //                                       "Rate Constants" before and after a click on the legend;
+//   206-rates.png, 206-power.png       a made-up run of 206 processes, every curve ticked;
+//   after-FILE-rates.png, after-FILE-energies.png
+//                                       a made-up run from 0.5 to 2 Td of 15 gas components,
+//                                       opened after FILE was shown with every curve ticked;
 //   default-configuring.png, default-vorn.png
 //                                       a run that did not converge (DEFAULT.gdt), when given.
 //   viewer_screenshots FILE.gdt OUTDIR [DEFAULT.gdt]
@@ -37,6 +41,14 @@ bool opened(test::Viewer& viewer, const QString& path) {
     return false;
 }
 
+// A made-up run of four field values with this many processes.
+test::GdtLayout processRun(int processes) {
+    test::GdtLayout layout;
+    layout.processes = processes;
+    layout.fieldValues = {50, 100, 200, 500};
+    return layout;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,11 +77,8 @@ int main(int argc, char** argv) {
         }
     }
     {
-        test::GdtLayout layout;
-        layout.processes = 25;
-        layout.fieldValues = {50, 100, 200, 500};
         test::Viewer viewer;
-        if (!opened(viewer, test::writeGdt(g_out, "25-processes.gdt", layout))) return 1;
+        if (!opened(viewer, test::writeGdt(g_out, "25-processes.gdt", processRun(25)))) return 1;
         viewer.tickAll(viewer.form1.CheckListBox2);
         viewer.form1.setActivePage(2);
         shoot(viewer.form1, "legend-page1.png");
@@ -77,6 +86,36 @@ int main(int argc, char** argv) {
         const QPointF centre = view->chart()->mapToScene(view->legendRect().center());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(centre));
         shoot(viewer.form1, "legend-page2.png");
+    }
+    {
+        test::Viewer viewer;
+        if (!opened(viewer, test::writeGdt(g_out, "206-processes.gdt", processRun(206)))) return 1;
+        viewer.tickAll(viewer.form1.CheckListBox2);
+        viewer.tickAll(viewer.form1.CheckListBox3);
+        viewer.form1.setActivePage(2);
+        shoot(viewer.form1, "206-rates.png");
+        viewer.form1.setActivePage(3);
+        shoot(viewer.form1, "206-power.png");
+    }
+    {
+        test::GdtLayout narrow;
+        narrow.fieldValues = {0.5, 1, 2};
+        narrow.gasLine.clear();
+        const char* names[] = {"N2", "O2", "AR", "CO2", "H2O", "NE", "HE", "KR", "XE", "CH4", "H2", "CO", "N2O", "NO", "C2H6"};
+        for (int i = 0; i < 15; ++i) narrow.gasLine += std::string(i ? "/" : "") + (std::string(names[i]) + "    ").substr(0, 4);
+        narrow.gasLine += "=";
+        for (int i = 0; i < 15; ++i) narrow.gasLine += std::string(i ? "/" : "") + " 6.67";
+        test::Viewer viewer;
+        TForm1& w = viewer.form1;
+        if (!opened(viewer, QString::fromLocal8Bit(argv[1]))) return 1;
+        for (QListWidget* list : {w.CheckListBox1, w.CheckListBox2, w.CheckListBox3}) viewer.tickAll(list);
+        for (int page = 1; page <= 6; ++page) w.setActivePage(page);
+        if (!opened(viewer, test::writeGdt(g_out, "narrow-15-gases.gdt", narrow))) return 1;
+        for (QListWidget* list : {w.CheckListBox1, w.CheckListBox2, w.CheckListBox3}) viewer.tickAll(list);
+        w.setActivePage(2);
+        shoot(w, "after-FILE-rates.png");
+        w.setActivePage(4);
+        shoot(w, "after-FILE-energies.png");
     }
     if (argc == 4) {
         test::Viewer viewer;

@@ -3,9 +3,12 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QImage>
+#include <QLineSeries>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
 #include "gui_test_support.h"
@@ -22,14 +25,16 @@ QPoint toViewport(ChartView* view, QPointF chartPoint) {
     return view->mapFromScene(view->chart()->mapToScene(chartPoint));
 }
 
-// Whether a pixel near p (a few px up and down) has the colour c.
+// Whether a pixel near p (a few px up and down, 8 px to either side, past the gaps of a dashed
+// or dotted line) has the colour c.
 bool colourNear(const QImage& image, QPoint p, QColor c) {
-    for (int dy = -3; dy <= 3; ++dy) {
-        const QColor got = image.pixelColor(p.x(), p.y() + dy);
-        if (std::abs(got.red() - c.red()) < 12 && std::abs(got.green() - c.green()) < 12 &&
-            std::abs(got.blue() - c.blue()) < 12)
-            return true;
-    }
+    for (int dx = -8; dx <= 8; ++dx)
+        for (int dy = -3; dy <= 3; ++dy) {
+            const QColor got = image.pixelColor(p.x() + dx, p.y() + dy);
+            if (std::abs(got.red() - c.red()) < 12 && std::abs(got.green() - c.green()) < 12 &&
+                std::abs(got.blue() - c.blue()) < 12)
+                return true;
+        }
     return false;
 }
 
@@ -54,6 +59,56 @@ void settle() {
 class XWindowChecks : public QObject {
     Q_OBJECT
 private slots:
+    void everyCurveOfARunIsDrawnInsideItsChartUnderAWholeTitle() {
+        // A run of 21 field values from 10 Td, then one from 0.5 to 2 Td whose storage share
+        // falls to -45 % (lines 61-63) under a gas line of 15 components.
+        QTemporaryDir dir;
+        test::GdtLayout wide;
+        wide.fieldValues.clear();
+        for (int k = 0; k < 21; ++k) wide.fieldValues.push_back(10 * std::pow(1.25, k));
+        test::GdtLayout narrow;
+        narrow.fieldValues = {0.5, 1, 2};
+        for (int i = 0; i < 15; ++i) narrow.gasLine += std::string(i ? "/" : "") + "G" + std::to_string(10 + i) + " ";
+        narrow.gasLine += "=";
+        for (int i = 0; i < 15; ++i) narrow.gasLine += std::string(i ? "/" : "") + " 6.67";
+        Viewer v;
+        TForm1& w = v.form1;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        v.open(test::writeGdt(dir.path(), "wide.gdt", wide));
+        v.tickAll(w.CheckListBox2);
+        w.setActivePage(2);
+        settle();
+        v.open(test::writeGdt(dir.path(), "narrow.gdt", narrow, {{61, "-0.45000E+02"}, {62, "-0.12000E+02"}, {63, "-0.10000E+01"}}));
+        QCOMPARE(v.dialogs->errors, QStringList());
+        for (QListWidget* list : {w.CheckListBox2, w.CheckListBox3}) v.tickAll(list);
+        for (int page : {2, 3}) {
+            w.setActivePage(page);
+            settle();
+            QCOMPARE(w.size(), QSize(764, 570));
+            ChartView* view = w.Charts[page - 1];
+            const ChartModel& model = w.chartModel(page - 1);
+            const QImage image = view->viewport()->grab().toImage();
+            const QRectF plot = view->chart()->plotArea();
+            // Each point of each curve is inside the plot area and drawn in its curve's colour.
+            for (size_t i = 1; i < model.series.size(); ++i) {
+                QLineSeries* series = view->lineSeries().at(qsizetype(i));
+                QVERIFY(series->count() > 0);
+                for (const QPointF& p : series->points()) {
+                    const QPointF at = view->chart()->mapToPosition(p, series);
+                    QVERIFY2(plot.adjusted(-1, -1, 1, 1).contains(at),
+                             qPrintable(QString("page %1 curve %2 at %3, %4").arg(page).arg(i).arg(at.x()).arg(at.y())));
+                    QVERIFY2(colourNear(image, toViewport(view, at), toColour(model.series[i].colour)),
+                             qPrintable(QString("page %1 curve %2").arg(page).arg(i)));
+                }
+            }
+            const QStringList texts = drawnTexts(view);
+            const auto title = std::find_if(texts.begin(), texts.end(), [](const QString& t) { return t.startsWith("Uniform"); });
+            QVERIFY(title != texts.end());
+            QVERIFY2(title->contains("G24") && title->contains("Ne = 0.0E+00 cm(-3)") && !title->contains("..."),
+                     qPrintable(*title));
+        }
+    }
+
     void legendPagesAreLaidOutAfresh() {
         QTemporaryDir dir;
         test::GdtLayout layout;
